@@ -1,0 +1,1 @@
+// The roster's table of windows.
