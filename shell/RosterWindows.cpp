@@ -1,1 +1,12 @@
-// The roster's table of windows.
+#include "Roster.h"
+
+#include "Menue.h"
+
+QList<Roster::Factory> rosterFactories()
+{
+    return {
+#define QOR_FACTORY(Class, Name) [](Services& services) -> QorForm* { return new Class(services); },
+        QOR_ROSTER(QOR_FACTORY)
+#undef QOR_FACTORY
+    };
+}
