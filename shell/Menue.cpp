@@ -117,7 +117,7 @@ void TFormMenue::dispatch(const QString& command, const QString& args)
     if (menu == QLatin1String("MIX") || menu == QLatin1String("VOWEL") || menu == QLatin1String("ZADOM") ||
         menu == QLatin1String("RANDOM")) {
         if (QorForm* izbytok = roster.window(QStringLiteral("FormIzbytok"))) {
-            izbytok->setMenuArgument(menu);
+            izbytok->setOpenArgument(menu);
             openModal(izbytok);
         }
         return;
@@ -140,7 +140,7 @@ void TFormMenue::dispatch(const QString& command, const QString& args)
             break;
         case Opening::Indexer:
             if (window) {
-                window->setMenuArgument(QStringLiteral("help/helpIndex.rtf"));
+                window->setOpenArgument(QStringLiteral("help/helpIndex.rtf"));
                 window->show();
             }
             openModal(roster.window(QStringLiteral("FormSlovaDir")));

@@ -1,6 +1,7 @@
 #include "QorForm.h"
 
 #include "Folders.h"
+#include "Roster.h"
 #include "platform/RichTextBox.h"
 
 #include <QAbstractButton>
@@ -53,6 +54,17 @@ void QorForm::appendCredits(RichTextBox* editor)
     editor->addLine(QString());
     editor->addLine(LookupPhrase(QStringLiteral("Qor speed-reading trainer. Made by the Qor team.")));
     editor->addLine(LookupPhrase(QStringLiteral("www.qor-reader.example")));
+}
+
+void QorForm::showHelp(const QString& helpFile)
+{
+    QorForm* help = m_services.roster().window(QStringLiteral("FormHelp"));
+    if (!help)
+        return;
+    help->setOpenArgument(helpFile);
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 void QorForm::reject()

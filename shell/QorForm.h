@@ -37,8 +37,14 @@ public:
     virtual bool FormCloseQuery() { return true; }
     // Run when the window closes (it is then hidden, not destroyed).
     virtual void FormClose() {}
-    // A string the menu hands over before it opens the window (a trainer's mode, a help file).
-    virtual void setMenuArgument(const QString& argument) { Q_UNUSED(argument); }
+    // A string handed over before the window opens: a trainer's mode, the help window's file.
+    virtual void setOpenArgument(const QString& argument) { Q_UNUSED(argument); }
+    // The user settings changed the small and the big display font.
+    virtual void userFontsChanged(const QFont& small, const QFont& big)
+    {
+        Q_UNUSED(small);
+        Q_UNUSED(big);
+    }
 
     QString LookupPhrase(const QString& phrase) { return m_phrases.LookupPhrase(phrase); }
     PhraseList& phraseList() { return m_phrases; }
@@ -56,6 +62,8 @@ public:
 
     // Place the window at (0, 0) with the size of the screen.
     void placeFullScreen();
+    // Shows the shared help window with a help file (a full path).
+    void showHelp(const QString& helpFile);
     // Append two empty lines, the author credit and the web address, each through LookupPhrase.
     void appendCredits(RichTextBox* editor);
 
