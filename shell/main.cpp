@@ -1,3 +1,4 @@
+#include "Appearance.h"
 #include "Menue.h"
 #include "Roster.h"
 #include "SettingsStore.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Qor"));
     QApplication::setQuitOnLastWindowClosed(false);
+    applyAppearance();
 
     const QString executable = QCoreApplication::applicationFilePath();
     SettingsStore settings;
