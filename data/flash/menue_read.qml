@@ -55,7 +55,8 @@ Item {
 
     // Layout, scaled from the root's size.
     readonly property real k: Math.min(width / 1920, height / 1080)
-    readonly property real marginX: Math.max(24, width * 0.05)
+    // Very wide screens keep the content centred rather than stretching the tiles.
+    readonly property real marginX: Math.max(24, width * 0.05, (width - height * 1.75) / 2)
     readonly property real colGap: width * 0.024
     readonly property real colWidth: (width - 2 * marginX - 2 * colGap) / 3
     readonly property real headerTop: height * 0.045
@@ -65,7 +66,7 @@ Item {
     readonly property real tilesTop: labelTop + labelHeight
     readonly property real pitch: (height - tilesTop - height * 0.045) / 7
     readonly property real tileHeight: pitch - Math.max(6, pitch * 0.16)
-    readonly property real titleSize: Math.round(Math.min(tileHeight * 0.27, colWidth * 0.052))
+    readonly property real titleSize: Math.round(Math.min(tileHeight * 0.27, colWidth * 0.056))
     readonly property real subSize: Math.round(titleSize * 0.74)
 
     function columnOf(i) {
@@ -161,7 +162,9 @@ Item {
         case Qt.Key_Return:
         case Qt.Key_Enter:
         case Qt.Key_Space:
-            tileAt(current).activate();
+            // A held key must not fire the same command again and again.
+            if (!event.isAutoRepeat)
+                tileAt(current).activate();
             break;
         default:
             return;
@@ -615,12 +618,14 @@ Item {
                 border.color: tile.tint
                 border.width: Math.max(2, Math.round(2 * root.k))
                 visible: tile.focused
-                opacity: 0.35
-                SequentialAnimation on opacity {
+                property real breath: 1
+                opacity: 0.12 + 0.25 * breath
+                SequentialAnimation {
                     running: tile.focused && idle.running
                     loops: Animation.Infinite
-                    NumberAnimation { from: 0.35; to: 0.12; duration: 1300; easing.type: Easing.InOutSine }
-                    NumberAnimation { from: 0.12; to: 0.35; duration: 1300; easing.type: Easing.InOutSine }
+                    onStopped: halo.breath = 1
+                    NumberAnimation { target: halo; property: "breath"; to: 0; duration: 1300; easing.type: Easing.InOutSine }
+                    NumberAnimation { target: halo; property: "breath"; to: 1; duration: 1300; easing.type: Easing.InOutSine }
                 }
             }
 

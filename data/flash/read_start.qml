@@ -23,12 +23,17 @@ Item {
     readonly property color accent: "#4fd1c5"
     readonly property color warm: "#ffb454"
 
+    // The movie starts by itself; play() resumes it after stop().
     function play() {
-        clock.start();
+        if (clock.paused)
+            clock.resume();
+        else if (!clock.running && !quitSent)
+            clock.start();
     }
 
     function stop() {
-        clock.stop();
+        if (clock.running)
+            clock.pause();
     }
 
     function quit() {
