@@ -157,8 +157,8 @@ Item {
                     x: page.x0
                     y: page.lineY(index) - page.barHeight / 2
                     spacing: page.gap
-                    // The band behind the word reader stays clear.
-                    visible: Math.abs(page.lineY(index) - root.height * 0.46) > root.height * 0.14
+                    // The band behind the word reader and its speed label stays clear.
+                    visible: page.lineY(index) < root.height * 0.32 || page.lineY(index) > root.height * 0.64
                     Repeater {
                         model: line.words.length
                         delegate: Rectangle {
@@ -197,7 +197,7 @@ Item {
             y: root.height * 0.46 - height / 2
             width: Math.min(root.width * 0.62, 1100 * root.u)
             height: 230 * root.u
-            opacity: root.ramp(500, 900) * (1 - root.ramp(4300, 4700))
+            opacity: root.ramp(500, 900) * (1 - root.ramp(4100, 4450))
             visible: opacity > 0
 
             readonly property var words: ["read", "читать", "see", "видеть", "focus", "фокус", "faster",
@@ -205,10 +205,13 @@ Item {
                 "помнить", "attention", "внимание", "vision", "зрение", "rhythm", "ритм", "more", "больше"]
             // Each word stays a little shorter than the one before: the reader speeds up.
             readonly property real start: 800
+            function shownFor(i) {
+                return Math.max(70, 380 * Math.pow(0.88, i));
+            }
             function indexAt(ms) {
                 let at = start, i = 0;
                 while (i < words.length - 1) {
-                    const d = Math.max(70, 380 * Math.pow(0.88, i));
+                    const d = shownFor(i);
                     if (ms < at + d)
                         break;
                     at += d;
@@ -219,6 +222,27 @@ Item {
             readonly property int current: root.t < start ? 0 : indexAt(root.t)
             readonly property string word: words[current]
             readonly property int pivot: word.length <= 1 ? 0 : word.length <= 5 ? 1 : word.length <= 9 ? 2 : 3
+            readonly property int wpm: Math.round(60000 / shownFor(current) / 10) * 10
+
+            // Reading speed of the current word, climbing as the words speed up.
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: parent.height + 26 * root.u
+                spacing: 10 * root.u
+                Text {
+                    id: wpmNumber
+                    text: reader.wpm
+                    color: root.accent
+                    font.pixelSize: Math.round(30 * root.u)
+                    font.bold: true
+                }
+                Text {
+                    anchors.baseline: wpmNumber.baseline
+                    text: "wpm  ·  слов в минуту"
+                    color: "#6f83a3"
+                    font.pixelSize: Math.round(22 * root.u)
+                }
+            }
 
             Rectangle {
                 width: parent.width
