@@ -120,7 +120,7 @@ Item {
         Item {
             id: page
             anchors.fill: parent
-            opacity: 0.9 * root.ramp(100, 1100) * (1 - 0.55 * root.ramp(4400, 5600))
+            opacity: 0.9 * root.ramp(100, 1100) * (1 - 0.65 * root.ramp(4400, 5600))
 
             readonly property int lines: 13
             readonly property real x0: width * 0.08
