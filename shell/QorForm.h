@@ -68,8 +68,7 @@ public:
     void appendCredits(RichTextBox* editor);
 
     // Runs a handler inside the guard: an error becomes an error box and the window stays usable.
-    template <class Handler>
-    bool guard(Handler&& handler)
+    template <class Handler> bool guard(Handler&& handler)
     {
         return guarded(m_services.dialogs(), this, std::forward<Handler>(handler));
     }

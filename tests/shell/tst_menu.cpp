@@ -33,8 +33,8 @@ public:
     std::function<void()> whileModal;
 };
 
-const QStringList kWindows = {"FormIzbytok", "FormFindWord", "FormBezProbelov", "FormKarto",  "FormDominanta",
-                              "FormUgol",    "FormShultz",   "FormRead",        "FormAnaliz", "Metronom",
+const QStringList kWindows = {"FormIzbytok", "FormFindWord", "FormBezProbelov", "FormKarto",   "FormDominanta",
+                              "FormUgol",    "FormShultz",   "FormRead",        "FormAnaliz",  "Metronom",
                               "FormSlova",   "FormSlovaDir", "Form7bloks",      "FormSettings"};
 
 struct MenuWorld
@@ -78,10 +78,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("command");
-        QTest::addRow("lower") << "foto" << "FOTO";
-        QTest::addRow("mixed") << "ShUlTz" << "SHULTZ";
-        QTest::addRow("digits kept") << "7bloks" << "7BLOKS";
-        QTest::addRow("Cyrillic untouched") << "фото" << "фото";
+        QTest::addRow("lower") << "foto"
+                               << "FOTO";
+        QTest::addRow("mixed") << "ShUlTz"
+                               << "SHULTZ";
+        QTest::addRow("digits kept") << "7bloks"
+                                     << "7BLOKS";
+        QTest::addRow("Cyrillic untouched") << "фото"
+                                            << "фото";
     }
 
     void menuCommand_upperCasesAsciiOnly()
@@ -97,30 +101,51 @@ private Q_SLOTS:
         QTest::addColumn<QString>("args");
         QTest::addColumn<QStringList>("opened");
         QTest::addColumn<bool>("menuCloses");
-        QTest::addRow("FOTO") << "" << "FOTO" << QStringList{"FormRead*"} << false;
-        QTest::addRow("foto in lower case") << "" << "foto" << QStringList{"FormRead*"} << false;
-        QTest::addRow("every modal command")
-            << "" << "DOBLANKS" << QStringList{"FormBezProbelov*"} << false;
-        QTest::addRow("FINDWORD") << "" << "FINDWORD" << QStringList{"FormFindWord*"} << false;
-        QTest::addRow("BUKVA") << "" << "BUKVA" << QStringList{"FormKarto*"} << false;
-        QTest::addRow("DOMINANTA") << "" << "DOMINANTA" << QStringList{"FormDominanta*"} << false;
-        QTest::addRow("METRONOM") << "" << "METRONOM" << QStringList{"Metronom*"} << false;
-        QTest::addRow("CHASTOTA") << "" << "CHASTOTA" << QStringList{"FormAnaliz*"} << false;
-        QTest::addRow("7BLOKS") << "" << "7BLOKS" << QStringList{"Form7bloks*"} << false;
-        QTest::addRow("FONT") << "" << "FONT" << QStringList{"FormSettings*"} << false;
-        QTest::addRow("UGOL is modeless") << "" << "UGOL" << QStringList{"FormUgol"} << false;
-        QTest::addRow("SHULTZ is modeless") << "" << "Shultz" << QStringList{"FormShultz"} << false;
+        QTest::addRow("FOTO") << ""
+                              << "FOTO" << QStringList{"FormRead*"} << false;
+        QTest::addRow("foto in lower case") << ""
+                                            << "foto" << QStringList{"FormRead*"} << false;
+        QTest::addRow("every modal command") << ""
+                                             << "DOBLANKS" << QStringList{"FormBezProbelov*"} << false;
+        QTest::addRow("FINDWORD") << ""
+                                  << "FINDWORD" << QStringList{"FormFindWord*"} << false;
+        QTest::addRow("BUKVA") << ""
+                               << "BUKVA" << QStringList{"FormKarto*"} << false;
+        QTest::addRow("DOMINANTA") << ""
+                                   << "DOMINANTA" << QStringList{"FormDominanta*"} << false;
+        QTest::addRow("METRONOM") << ""
+                                  << "METRONOM" << QStringList{"Metronom*"} << false;
+        QTest::addRow("CHASTOTA") << ""
+                                  << "CHASTOTA" << QStringList{"FormAnaliz*"} << false;
+        QTest::addRow("7BLOKS") << ""
+                                << "7BLOKS" << QStringList{"Form7bloks*"} << false;
+        QTest::addRow("FONT") << ""
+                              << "FONT" << QStringList{"FormSettings*"} << false;
+        QTest::addRow("UGOL is modeless") << ""
+                                          << "UGOL" << QStringList{"FormUgol"} << false;
+        QTest::addRow("SHULTZ is modeless") << ""
+                                            << "Shultz" << QStringList{"FormShultz"} << false;
         QTest::addRow("INDEXER shows the indexer, then the catalogue modally")
-            << "" << "INDEXER" << QStringList{"FormSlova", "FormSlovaDir*"} << false;
-        QTest::addRow("MIX opens the excessive-text trainer") << "" << "MIX" << QStringList{"FormIzbytok*"} << false;
-        QTest::addRow("unknown command does nothing") << "" << "PLAY" << QStringList{} << false;
-        QTest::addRow("quit exactly ends") << "quit" << "" << QStringList{} << true;
-        QTest::addRow("QUIT does not end") << "QUIT" << "" << QStringList{} << false;
-        QTest::addRow("Quit does not end") << "Quit" << "" << QStringList{} << false;
-        QTest::addRow("FOTO then quit") << "quit" << "FOTO" << QStringList{"FormRead*"} << true;
-        QTest::addRow("MIX skips the quit test") << "quit" << "MIX" << QStringList{"FormIzbytok*"} << false;
-        QTest::addRow("ZADOM skips the quit test") << "quit" << "zadom" << QStringList{"FormIzbytok*"} << false;
-        QTest::addRow("unknown command then quit") << "quit" << "NOTHING" << QStringList{} << true;
+            << ""
+            << "INDEXER" << QStringList{"FormSlova", "FormSlovaDir*"} << false;
+        QTest::addRow("MIX opens the excessive-text trainer") << ""
+                                                              << "MIX" << QStringList{"FormIzbytok*"} << false;
+        QTest::addRow("unknown command does nothing") << ""
+                                                      << "PLAY" << QStringList{} << false;
+        QTest::addRow("quit exactly ends") << "quit"
+                                           << "" << QStringList{} << true;
+        QTest::addRow("QUIT does not end") << "QUIT"
+                                           << "" << QStringList{} << false;
+        QTest::addRow("Quit does not end") << "Quit"
+                                           << "" << QStringList{} << false;
+        QTest::addRow("FOTO then quit") << "quit"
+                                        << "FOTO" << QStringList{"FormRead*"} << true;
+        QTest::addRow("MIX skips the quit test") << "quit"
+                                                 << "MIX" << QStringList{"FormIzbytok*"} << false;
+        QTest::addRow("ZADOM skips the quit test") << "quit"
+                                                   << "zadom" << QStringList{"FormIzbytok*"} << false;
+        QTest::addRow("unknown command then quit") << "quit"
+                                                   << "NOTHING" << QStringList{} << true;
     }
 
     void dispatch()
@@ -289,8 +314,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tile");
         QTest::addColumn<QVariantList>("command");
         for (const auto& row : TFormMenue::commands())
-            QTest::addRow("%s", row.command) << QString::fromLatin1(row.command)
-                                             << QVariantList{"menu", QString::fromLatin1(row.command)};
+            QTest::addRow("%s", row.command)
+                << QString::fromLatin1(row.command) << QVariantList{"menu", QString::fromLatin1(row.command)};
         for (const char* mode : {"MIX", "ZADOM", "VOWEL", "RANDOM"})
             QTest::addRow("%s", mode) << QString::fromLatin1(mode) << QVariantList{"menu", QString::fromLatin1(mode)};
         QTest::addRow("quit") << "QUIT" << QVariantList{"quit", ""};

@@ -21,10 +21,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("installRoot");
         QTest::addRow("windows path") << "D:\\Apps\\Trainer\\bin\\run.exe" << QChar('\\') << "D:\\Apps\\Trainer\\bin\\"
                                       << "D:\\Apps\\Trainer\\";
-        QTest::addRow("drive root") << "D:\\run.exe" << QChar('\\') << "D:\\" << "D";
-        QTest::addRow("unix path") << "/opt/qor/bin/qor" << QChar('/') << "/opt/qor/bin/" << "/opt/qor/";
-        QTest::addRow("file system root") << "/qor" << QChar('/') << "/" << "";
-        QTest::addRow("no separator") << "qor" << QChar('/') << "q" << "";
+        QTest::addRow("drive root") << "D:\\run.exe" << QChar('\\') << "D:\\"
+                                    << "D";
+        QTest::addRow("unix path") << "/opt/qor/bin/qor" << QChar('/') << "/opt/qor/bin/"
+                                   << "/opt/qor/";
+        QTest::addRow("file system root") << "/qor" << QChar('/') << "/"
+                                          << "";
+        QTest::addRow("no separator") << "qor" << QChar('/') << "q"
+                                      << "";
     }
 
     void folders()
@@ -44,26 +48,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("result");
         QTest::addColumn<QStringList>("linesAfter");
         const QStringList none;
-        QTest::addRow("empty list appends") << none << "Exit" << "Exit" << QStringList{"Exit"};
-        QTest::addRow("bare phrase") << QStringList{"Exit"} << "Exit" << "Exit" << QStringList{"Exit"};
-        QTest::addRow("trailing separator only") << QStringList{"Exit "} << "Exit" << "Exit" << QStringList{"Exit "};
-        QTest::addRow("any separator") << QStringList{"Exit=Выход"} << "Exit" << "Выход" << QStringList{"Exit=Выход"};
-        QTest::addRow("second blank kept") << QStringList{"Exit  Выход"} << "Exit" << " Выход"
-                                           << QStringList{"Exit  Выход"};
+        QTest::addRow("empty list appends") << none << "Exit"
+                                            << "Exit" << QStringList{"Exit"};
+        QTest::addRow("bare phrase") << QStringList{"Exit"} << "Exit"
+                                     << "Exit" << QStringList{"Exit"};
+        QTest::addRow("trailing separator only") << QStringList{"Exit "} << "Exit"
+                                                 << "Exit" << QStringList{"Exit "};
+        QTest::addRow("any separator") << QStringList{"Exit=Выход"} << "Exit"
+                                       << "Выход" << QStringList{"Exit=Выход"};
+        QTest::addRow("second blank kept") << QStringList{"Exit  Выход"} << "Exit"
+                                           << " Выход" << QStringList{"Exit  Выход"};
         QTest::addRow("first prefix wins")
-            << QStringList{"Exiting now Выход сейчас", "Exit Выход"} << "Exit" << "ng now Выход сейчас"
-            << QStringList{"Exiting now Выход сейчас", "Exit Выход"};
-        QTest::addRow("case matters") << QStringList{"exit Выход"} << "Exit" << "Exit"
-                                      << QStringList{"exit Выход", "Exit"};
-        QTest::addRow("shorter line never matches") << QStringList{"Exi"} << "Exit" << "Exit"
-                                                    << QStringList{"Exi", "Exit"};
-        QTest::addRow("empty phrase takes first line") << QStringList{"Exit Выход", "x"} << "" << "xit Выход"
-                                                       << QStringList{"Exit Выход", "x"};
-        QTest::addRow("empty phrase, one-byte line") << QStringList{"E"} << "" << "" << QStringList{"E"};
-        QTest::addRow("empty phrase, empty list") << none << "" << "" << QStringList{""};
-        QTest::addRow("phrase with quotes") << QStringList{"Pouse. press \"Play\" button Пауза"}
-                                            << "Pouse. press \"Play\" button" << "Пауза"
-                                            << QStringList{"Pouse. press \"Play\" button Пауза"};
+            << QStringList{"Exiting now Выход сейчас", "Exit Выход"} << "Exit"
+            << "ng now Выход сейчас" << QStringList{"Exiting now Выход сейчас", "Exit Выход"};
+        QTest::addRow("case matters") << QStringList{"exit Выход"} << "Exit"
+                                      << "Exit" << QStringList{"exit Выход", "Exit"};
+        QTest::addRow("shorter line never matches") << QStringList{"Exi"} << "Exit"
+                                                    << "Exit" << QStringList{"Exi", "Exit"};
+        QTest::addRow("empty phrase takes first line") << QStringList{"Exit Выход", "x"} << ""
+                                                       << "xit Выход" << QStringList{"Exit Выход", "x"};
+        QTest::addRow("empty phrase, one-byte line") << QStringList{"E"} << ""
+                                                     << "" << QStringList{"E"};
+        QTest::addRow("empty phrase, empty list") << none << ""
+                                                  << "" << QStringList{""};
+        QTest::addRow("phrase with quotes")
+            << QStringList{"Pouse. press \"Play\" button Пауза"} << "Pouse. press \"Play\" button"
+            << "Пауза" << QStringList{"Pouse. press \"Play\" button Пауза"};
     }
 
     void lookupPhrase()
@@ -205,8 +215,7 @@ private Q_SLOTS:
     void appendResult_unwritableIsAFileError()
     {
         TestWorld world;
-        QVERIFY_THROWS_EXCEPTION(FileError,
-                                 AppendResult(world.path("missing/"), "log.txt", "1,", ResultsVariant::B));
+        QVERIFY_THROWS_EXCEPTION(FileError, AppendResult(world.path("missing/"), "log.txt", "1,", ResultsVariant::B));
     }
 
     void clockLabel_data()
@@ -214,10 +223,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("secondsPhrase");
         QTest::addColumn<QString>("text");
-        QTest::addRow("zero") << 0 << " sec." << "Time: min. 0 sec.";
-        QTest::addRow("below a minute") << 45 << " sec." << "Time: min. 45 sec.";
-        QTest::addRow("above a minute") << 75 << " sec." << "Time: 1min. 15 sec.";
-        QTest::addRow("whole minutes") << 120 << "sec." << "Time: 2min. 0sec.";
+        QTest::addRow("zero") << 0 << " sec."
+                              << "Time: min. 0 sec.";
+        QTest::addRow("below a minute") << 45 << " sec."
+                                        << "Time: min. 45 sec.";
+        QTest::addRow("above a minute") << 75 << " sec."
+                                        << "Time: 1min. 15 sec.";
+        QTest::addRow("whole minutes") << 120 << "sec."
+                                       << "Time: 2min. 0sec.";
     }
 
     void clockLabel()
@@ -226,7 +239,8 @@ private Q_SLOTS:
         QFETCH(QString, secondsPhrase);
         QFETCH(QString, text);
         PhraseList phrases;
-        QCOMPARE(clockLabelText(seconds, [&](const QString& p) { return phrases.LookupPhrase(p); }, secondsPhrase),
+        QCOMPARE(clockLabelText(
+                     seconds, [&](const QString& p) { return phrases.LookupPhrase(p); }, secondsPhrase),
                  text);
     }
 
@@ -234,7 +248,8 @@ private Q_SLOTS:
     {
         PhraseList phrases;
         phrases.setLines({"Time:  Время: ", "min.  мин. ", " sec.  сек."});
-        QCOMPARE(clockLabelText(75, [&](const QString& p) { return phrases.LookupPhrase(p); }, " sec."),
+        QCOMPARE(clockLabelText(
+                     75, [&](const QString& p) { return phrases.LookupPhrase(p); }, " sec."),
                  QStringLiteral("Время: 1мин. 15 сек."));
     }
 };
