@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTimer>
 #include <limits>
 
@@ -46,6 +47,7 @@ TFormShultz::TFormShultz(Services& services) : QorForm(services, QStringLiteral(
     PanelTop->setObjectName(QStringLiteral("PanelTop"));
     PanelTop->setAlignment(Qt::AlignCenter);
     PanelTop->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PanelTop->setAutoFillBackground(true);
 
     auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -142,6 +144,7 @@ void TFormShultz::FormCreate()
     ButtonEnd->setText(LookupPhrase(QStringLiteral("Exit")));
     ButtonStat->setText(LookupPhrase(QStringLiteral("Statistic")));
     appendCredits(Editor);
+    Editor->moveCursor(QTextCursor::Start);
 }
 
 void TFormShultz::FormDestroy()

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTimer>
 #include <algorithm>
 #include <limits>
@@ -59,6 +60,7 @@ TFormUgol::TFormUgol(Services& services)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setAutoFillBackground(true);
 
     QFont task = font();
     task.setPixelSize(37);
@@ -163,6 +165,7 @@ void TFormUgol::FormCreate()
         Editor->loadFile(help);
     }
     appendCredits(Editor);
+    Editor->moveCursor(QTextCursor::Start);
 }
 
 void TFormUgol::FormDestroy()
