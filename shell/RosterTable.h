@@ -4,4 +4,11 @@
 // before them all and is not listed). X(class, name): the window's class and its name, which also names its
 // phrase file and its typed accessor in Roster. A window joins the program with its row here and the include of
 // its header in RosterWindows.cpp.
-#define QOR_ROSTER(X) X(TFormMenue, FormMenue)
+// clang-format off
+#define QOR_ROSTER(X)                   \
+    X(TFormMenue, FormMenue)            \
+    X(TFormUgol, FormUgol)              \
+    X(TFormShultz, FormShultz)          \
+    X(TFormShultzSet, FormShultzSet)    \
+    X(TFormUgolSet, FormUgolSet)
+// clang-format on

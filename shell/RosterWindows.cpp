@@ -1,6 +1,10 @@
 #include "Roster.h"
 
 #include "Menue.h"
+#include "perception/Shultc.h"
+#include "perception/ShultcSet.h"
+#include "perception/Ugol_Set.h"
+#include "perception/Ugolf.h"
 
 QList<Roster::Factory> rosterFactories()
 {
