@@ -13,10 +13,14 @@ class ProgramRun
 public:
     explicit ProgramRun(const QString& appDir)
     {
-        QDirIterator it(appDir, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        QDirIterator it(appDir, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString source = it.next();
             const QString target = install.path() + source.mid(appDir.size());
+            if (it.fileInfo().isDir()) {
+                QDir().mkpath(target);
+                continue;
+            }
             QDir().mkpath(QFileInfo(target).path());
             if (!QFile::copy(source, target))
                 return;
