@@ -1,6 +1,9 @@
 #include "Roster.h"
 
 #include "Menue.h"
+#include "perception/Karto.h"
+#include "perception/KartoResult.h"
+#include "perception/KartoSet.h"
 
 QList<Roster::Factory> rosterFactories()
 {
