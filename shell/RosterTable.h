@@ -6,6 +6,7 @@
 // its header in RosterWindows.cpp.
 #define QOR_ROSTER(X)                                                                                            \
     X(TFormMenue, FormMenue)                                                                                     \
+    X(TFormFindWord, FormFindWord)                                                                               \
     X(TFormKarto, FormKarto)                                                                                     \
     X(TFormKartoSet, FormKartoSet)                                                                               \
     X(TFormKartoResult, FormKartoResult)

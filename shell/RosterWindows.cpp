@@ -4,6 +4,7 @@
 #include "perception/Karto.h"
 #include "perception/KartoResult.h"
 #include "perception/KartoSet.h"
+#include "perception/Unit_findword.h"
 
 QList<Roster::Factory> rosterFactories()
 {
