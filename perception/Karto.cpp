@@ -268,7 +268,11 @@ void TFormKarto::FormResize()
 {
     if (m_resizing)
         return;
-    if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && geometry() != screen->geometry()) {
+    // A window manager may keep the window smaller than the screen; a size it answered with once is accepted,
+    // so the two never ask each other for ever.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && size() != screen->size() && size() != m_refusedSize) {
+        m_refusedSize = size();
         m_resizing = true;
         placeFullScreen();
         m_resizing = false;

@@ -118,6 +118,7 @@ private:
     int m_stopwatchMinutes = 0;
     bool m_paused = false;
     bool m_resizing = false;
+    QSize m_refusedSize;
     int m_leftWidth = 150;
     int m_shownColumns = 0;
 };

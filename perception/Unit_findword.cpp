@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTextCursor>
 #include <QTimer>
 
 namespace {
@@ -95,14 +96,14 @@ TFormFindWord::TFormFindWord(Services& services) : QorForm(services, QStringLite
     ButtonPrompt = makeButton(QStringLiteral("ButtonPrompt"), QStringLiteral("Prompt"), Panel2);
     ButtonPrompt->setGeometry(8, 88, 134, 32);
     LabelSlov = makeLabel(QStringLiteral("LabelSlov"), Panel2);
-    LabelSlov->setGeometry(8, 136, 100, 50);
+    LabelSlov->setGeometry(8, 136, 102, 54);
     UpDown1 = new UpDown(Panel2);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setRange(1, 100);
     UpDown1->setPosition(10);
     UpDown1->move(112, 136);
     LabelShowTime = makeLabel(QStringLiteral("LabelShowTime"), Panel2);
-    LabelShowTime->setGeometry(8, 192, 100, 50);
+    LabelShowTime->setGeometry(8, 192, 102, 62);
     UpDown2 = new UpDown(Panel2);
     UpDown2->setObjectName(QStringLiteral("UpDown2"));
     UpDown2->setRange(1, 60);
@@ -205,6 +206,7 @@ void TFormFindWord::FormCreate()
     if (QFileInfo::exists(help))
         editor->loadFile(help);
     appendCredits(editor);
+    editor->moveCursor(QTextCursor::Start);
     refreshLables();
 }
 
@@ -278,6 +280,7 @@ void TFormFindWord::ButtonOpenClick()
     editor->setReadOnly(choice->readOnly);
     ButtonPouse->setEnabled(true);
     editor->loadFile(m_currentFile);
+    editor->moveCursor(QTextCursor::Start);
     editor->setFocus();
     editor->setModified(false);
 
