@@ -1,5 +1,6 @@
 #include "Karto.h"
 
+#include "FormParts.h"
 #include "KartoTask.h"
 #include "platform/Convert.h"
 #include "platform/Dialogs.h"
@@ -29,14 +30,6 @@ namespace {
 
 const QString kSection = QStringLiteral("Speed_karkochki");
 
-QFont pixelFont(const QString& family, int pixels, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 // The design font of the letter field: Courier, bold, 20 px, fixed pitch wherever Courier itself is missing.
 QFont letterFieldFont()
 {
@@ -44,22 +37,6 @@ QFont letterFieldFont()
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
-}
-
-QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-void paint(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 // A progress bar's position never passes its maximum.
@@ -89,7 +66,6 @@ TFormKarto::TFormKarto(Services& services) : QorForm(services, QStringLiteral("F
     PanelLeft = new QWidget(Splitter1);
     PanelLeft->setObjectName(QStringLiteral("PanelLeft"));
     PanelLeft->setMinimumWidth(150);
-    PanelLeft->setAutoFillBackground(true);
     PanelMiddle = new QWidget(Splitter1);
     PanelMiddle->setObjectName(QStringLiteral("PanelMiddle"));
     Splitter1->addWidget(PanelLeft);
@@ -141,7 +117,6 @@ TFormKarto::TFormKarto(Services& services) : QorForm(services, QStringLiteral("F
 
     PanelRight = new QWidget(this);
     PanelRight->setObjectName(QStringLiteral("PanelRight"));
-    PanelRight->setAutoFillBackground(true);
     ButtonHelp = makeButton(QStringLiteral("ButtonHelp"), QStringLiteral("Help"), PanelRight);
     ButtonHelp->resize(120, 32);
     ButtonHelp->setEnabled(false);
@@ -203,9 +178,9 @@ TFormKarto::TFormKarto(Services& services) : QorForm(services, QStringLiteral("F
 void TFormKarto::FormCreate()
 {
     Label2->clear();
-    paint(this, kTrainerBackground);
-    paint(Editor1, kTrainerBackground);
-    paint(Memo, kTrainerBackground);
+    paintBackground(this, kTrainerBackground);
+    paintBackground(Editor1, kTrainerBackground);
+    paintBackground(Memo, kTrainerBackground);
     Edit1->clear();
 
     computeFolders();

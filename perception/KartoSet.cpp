@@ -1,5 +1,6 @@
 #include "KartoSet.h"
 
+#include "FormParts.h"
 #include "Karto.h"
 #include "KartoTask.h"
 #include "platform/Convert.h"
@@ -61,10 +62,8 @@ TFormKartoSet::TFormKartoSet(Services& services) : QorForm(services, QStringLite
     Label3->hide();
     EditT->hide();
 
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button3 = new QPushButton(QStringLiteral("Шрифт"), this);
-    Button3->setObjectName(QStringLiteral("Button3"));
+    Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("OK"), this);
+    Button3 = makeButton(QStringLiteral("Button3"), QStringLiteral("Шрифт"), this);
 
     for (QLabel* label : {Label2, Label6, Label3}) {
         label->setWordWrap(true);

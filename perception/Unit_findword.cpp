@@ -1,6 +1,7 @@
 #include "Unit_findword.h"
 
 #include "FindWordText.h"
+#include "FormParts.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 #include "platform/RichTextBox.h"
@@ -25,21 +26,6 @@ namespace {
 
 const QString kSection = QStringLiteral("Speed_FindWord");
 
-QFont pixelFont(const QString& family, int pixels, bool bold)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 QLabel* makeLabel(const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
@@ -47,14 +33,6 @@ QLabel* makeLabel(const QString& name, QWidget* parent)
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-void paint(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -183,7 +161,7 @@ void TFormFindWord::FormCreate()
     m_seconds = 0;
     m_found = 0;
     for (QWidget* panel : {Panel1, Panel2, static_cast<QWidget*>(Panel3)})
-        paint(panel, kTrainerBackground);
+        paintBackground(panel, kTrainerBackground);
     computeFolders();
     placeFullScreen();
 
