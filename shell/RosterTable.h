@@ -5,10 +5,14 @@
 // phrase file and its typed accessor in Roster. A window joins the program with its row here and the include of
 // its header in RosterWindows.cpp.
 // clang-format off
-#define QOR_ROSTER(X)                   \
-    X(TFormMenue, FormMenue)            \
-    X(TFormUgol, FormUgol)              \
-    X(TFormShultz, FormShultz)          \
-    X(TFormShultzSet, FormShultzSet)    \
+#define QOR_ROSTER(X)                       \
+    X(TFormMenue, FormMenue)                \
+    X(TFormFindWord, FormFindWord)          \
+    X(TFormKarto, FormKarto)                \
+    X(TFormKartoSet, FormKartoSet)          \
+    X(TFormKartoResult, FormKartoResult)    \
+    X(TFormUgol, FormUgol)                  \
+    X(TFormShultz, FormShultz)              \
+    X(TFormShultzSet, FormShultzSet)        \
     X(TFormUgolSet, FormUgolSet)
 // clang-format on

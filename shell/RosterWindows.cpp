@@ -1,10 +1,14 @@
 #include "Roster.h"
 
 #include "Menue.h"
+#include "perception/Karto.h"
+#include "perception/KartoResult.h"
+#include "perception/KartoSet.h"
 #include "perception/Shultc.h"
 #include "perception/ShultcSet.h"
 #include "perception/Ugol_Set.h"
 #include "perception/Ugolf.h"
+#include "perception/Unit_findword.h"
 
 QList<Roster::Factory> rosterFactories()
 {
