@@ -1,6 +1,8 @@
 #include "Roster.h"
 
 #include "Menue.h"
+#include "perception/Unit_metronom.h"
+#include "perception/Unit_metronomSet.h"
 
 QList<Roster::Factory> rosterFactories()
 {
