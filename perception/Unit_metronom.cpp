@@ -25,6 +25,7 @@ constexpr int kGridTop = 50;
 constexpr int kGridWidth = kPanelWidth - 2 * kGridLeft;
 constexpr int kDefaultRowHeight = 26;
 constexpr const char* kMarker = "****";
+constexpr qint64 kNsPerMs = 1000000;
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text)
 {
@@ -110,6 +111,7 @@ TMetronom::TMetronom(Services& services) : QorForm(services, QStringLiteral("Met
     Editor->setFont(QWidget::font());
     Editor->raise();
 
+    m_clock.start();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setTimerType(Qt::PreciseTimer);
@@ -197,6 +199,7 @@ void TMetronom::stopTimers()
 
 void TMetronom::startTimers()
 {
+    m_due = m_clock.nsecsElapsed() + qint64(Timer1->interval()) * kNsPerMs;
     Timer1->start();
     TimerSec->start();
 }
@@ -221,6 +224,10 @@ void TMetronom::Stop1Click()
 
 void TMetronom::Timer1Timer()
 {
+    // How late this beat comes (a call ahead of time, not from the timer, counts as on time).
+    const qint64 now = m_clock.nsecsElapsed();
+    const qint64 late = qMax<qint64>(0, now - m_due);
+
     for (int row = 0; row < rhythm::kRows; ++row)
         setCell(2, row, row == m_row ? QString::fromLatin1(kMarker) : QStringLiteral(" "));
 
@@ -236,7 +243,13 @@ void TMetronom::Timer1Timer()
         stopTimers();
         return;
     }
-    Timer1->setInterval(qMax(1, *wait));
+    // The next beat is due its wait after this one was due, so that lateness does not add up from beat to beat;
+    // a beat later than the whole wait (the program was held up) starts the count afresh instead of hurrying.
+    const qint64 waitNs = qint64(qMax(1, *wait)) * kNsPerMs;
+    const qint64 catchUp = late < waitNs ? late : 0;
+    m_due = now - catchUp + waitNs;
+    // Whole milliseconds rounded down: a precise timer fires up to a millisecond after its time.
+    Timer1->setInterval(int(qMax<qint64>(1, (waitNs - catchUp) / kNsPerMs)));
 }
 
 void TMetronom::beepTimes(int count)

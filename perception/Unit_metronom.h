@@ -4,6 +4,8 @@
 #include "platform/Dialogs.h"
 #include "shell/QorForm.h"
 
+#include <QElapsedTimer>
+
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -83,4 +85,7 @@ private:
     int m_selCol = 0;
     int m_selRow = 0;
     qint64 m_perSecondChange = 0;
+    // When the next beat is due, on m_clock (nanoseconds).
+    QElapsedTimer m_clock;
+    qint64 m_due = 0;
 };
