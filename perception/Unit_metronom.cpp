@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <QTimer>
 
 namespace {
@@ -84,6 +85,8 @@ TMetronom::TMetronom(Services& services) : QorForm(services, QStringLiteral("Met
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     StringGrid1->verticalHeader()->setDefaultSectionSize(kDefaultRowHeight + 1);
     StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The marker column takes up the few pixels the table's frame leaves over.
+    StringGrid1->horizontalHeader()->setStretchLastSection(true);
     StringGrid1->setFont(font());
     StringGrid1->setTextElideMode(Qt::ElideNone);
     for (int row = 0; row < rhythm::kRows; ++row) {
@@ -158,6 +161,7 @@ void TMetronom::FormCreate()
     loadPhraseList();
     setCaptions();
     appendCredits(Editor);
+    Editor->moveCursor(QTextCursor::Start);
 }
 
 void TMetronom::setCaptions()
@@ -372,5 +376,8 @@ void TMetronom::FormResize()
     ButtonInit->move(ButtonEnd->x(), ButtonSet->y() - 50);
     ButtonHelp->move(ButtonEnd->x(), ButtonSet->y() - 100);
 
-    Editor->setGeometry((w - w / 2) / 2, (h - (h / 3 * 2 - 10)) / 2, w / 2, h / 3 * 2 - 10);
+    // Half the width and two thirds of the height, but never narrower or lower than the table it lies over.
+    const int introWidth = qMax(w / 2, Panel1->width() + 20);
+    const int introHeight = qMax(h / 3 * 2 - 10, Panel1->height() + 20);
+    Editor->setGeometry((w - introWidth) / 2, (h - introHeight) / 2, introWidth, introHeight);
 }

@@ -80,7 +80,7 @@ TFormMetronomSet::TFormMetronomSet(Services& services) : QorForm(services, QStri
         button->setMinimumSize(150, 36);
 
     auto* grid = new QGridLayout(Panel1);
-    grid->setContentsMargins(24, 16, 24, 20);
+    grid->setContentsMargins(28, 18, 28, 24);
     grid->setHorizontalSpacing(16);
     grid->setVerticalSpacing(12);
     grid->addWidget(Label1, 0, 0, 1, 2);
@@ -90,12 +90,16 @@ TFormMetronomSet::TFormMetronomSet(Services& services) : QorForm(services, QStri
     grid->addWidget(Label3, 3, 0);
     grid->addWidget(Edit2, 3, 1);
     grid->setRowMinimumHeight(4, 12);
-    grid->addWidget(ButtonLoad, 5, 0);
-    grid->addWidget(ButtonUnLoad, 5, 1);
-    grid->addWidget(ButtonCancel, 6, 0);
-    grid->addWidget(ButtonOK, 6, 1);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(1, 1);
+    // The buttons in two even columns of their own, whatever the widths of the labels above.
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(12);
+    buttons->addWidget(ButtonLoad, 0, 0);
+    buttons->addWidget(ButtonUnLoad, 0, 1);
+    buttons->addWidget(ButtonCancel, 1, 0);
+    buttons->addWidget(ButtonOK, 1, 1);
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(1, 1);
+    grid->addLayout(buttons, 5, 0, 1, 2);
 
     on(ButtonLoad, &QPushButton::clicked, &TFormMetronomSet::ButtonLoadClick);
     on(ButtonUnLoad, &QPushButton::clicked, &TFormMetronomSet::ButtonUnLoadClick);
