@@ -61,7 +61,7 @@ TMetronom::TMetronom(Services& services) : QorForm(services, QStringLiteral("Met
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    static_cast<QFrame*>(Panel1)->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     Panel1->resize(kPanelWidth, 400);
 
     Label5 = new QLabel(QStringLiteral("Время между сигналами"), Panel1);

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 
+class QFrame;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -42,7 +43,7 @@ public:
     void setPerSecondChange(qint64 change) { m_perSecondChange = change; }
 
     QLabel* PanelTop;
-    QWidget* Panel1;
+    QFrame* Panel1;
     QLabel* Label5;
     QLabel* Label6;
     QTableWidget* StringGrid1;

@@ -45,7 +45,7 @@ TFormMetronomSet::TFormMetronomSet(Services& services) : QorForm(services, QStri
     outer->setContentsMargins(0, 0, 0, 0);
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    static_cast<QFrame*>(Panel1)->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    Panel1->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     QFont bold = Panel1->font();
     bold.setPixelSize(17);
     bold.setBold(true);

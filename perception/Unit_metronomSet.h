@@ -2,6 +2,7 @@
 
 #include "shell/QorForm.h"
 
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,7 +22,7 @@ public:
     // Closing without OK brings the number fields back to the values in effect.
     void FormClose() override;
 
-    QWidget* Panel1;
+    QFrame* Panel1;
     QLabel* Label1;
     QLabel* Label2;
     QLabel* Label3;
