@@ -14,5 +14,7 @@
     X(TFormUgol, FormUgol)                  \
     X(TFormShultz, FormShultz)              \
     X(TFormShultzSet, FormShultzSet)        \
+    X(TMetronom, Metronom)                  \
+    X(TFormMetronomSet, FormMetronomSet)    \
     X(TFormUgolSet, FormUgolSet)
 // clang-format on
