@@ -275,6 +275,13 @@ int hexValue(char c)
     return -1;
 }
 
+// Characters that never become text: control characters, and QTextDocument's own frame and object marks,
+// which would change the document's structure.
+bool isDropped(char16_t u)
+{
+    return (u < 0x20 && u != u'\t') || u == 0x7F || u == 0xFDD0 || u == 0xFDD1 || u == 0xFFFC;
+}
+
 int clampTwips(int twips)
 {
     return std::clamp(twips, -kMaxTwips, kMaxTwips);
@@ -750,8 +757,14 @@ void Reader::deliver(const QString& text)
         appendText(text);
         break;
     case Dest::FontTable:
-        if (m_fontOpen && m_fontEntry.name.size() < kMaxFontNameLength)
-            m_fontEntry.name += text.left(kMaxFontNameLength - m_fontEntry.name.size());
+        if (!m_fontOpen)
+            break;
+        for (const QChar ch : text) {
+            const char16_t u = ch.unicode();
+            if (m_fontEntry.name.size() < kMaxFontNameLength && !isDropped(u) && u != u'\t' && u != 0x2028 &&
+                u != 0x2029)
+                m_fontEntry.name += ch;
+        }
         break;
     default:
         break;
@@ -767,8 +780,7 @@ void Reader::appendText(const QString& text)
     clean.reserve(text.size() + 1);
     for (const QChar ch : text) {
         const char16_t u = ch.unicode();
-        // Control characters and QTextDocument's own block and frame marks would change the structure.
-        if ((u < 0x20 && u != u'\t') || u == 0x7F || u == 0xFDD0 || u == 0xFDD1 || u == 0xFFFC)
+        if (isDropped(u))
             continue;
         if (u == 0x2029) {
             appendText(clean);

@@ -552,6 +552,8 @@ void TestRtf::brokenInput_data()
     QTest::addRow("many fonts") << QByteArray(R"({\rtf1{\fonttbl)") + repeat("{\\f7\\fcharset204 F;}", 100000) +
                                        "}\\f7 x}"
                                 << "x";
+    QTest::addRow("control characters in a font name")
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 A\'01\u10?\u8232?B\tab;}}\f0 x})") << "x";
     QTest::addRow("font table unbalanced") << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial{\f1 Times}}x)") << "";
     QTest::addRow("colour table garbage") << QByteArray(R"({\rtf1{\colortbl\red999\green-5;;;\blue;}\cf1 x})") << "x";
     QTest::addRow("binary junk") << QByteArray(R"({\rtf1 )") + junk << "";
@@ -574,6 +576,7 @@ void TestRtf::brokenInput()
     QTextDocument copy;
     rtf::read(rtf::write(&doc), &copy);
     QCOMPARE(textOf(copy), text);
+    QCOMPARE(describeDocument(copy), describeDocument(doc));
 }
 
 QTEST_MAIN(TestRtf)
