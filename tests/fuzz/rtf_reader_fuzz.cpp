@@ -1,7 +1,9 @@
 // libFuzzer target for the RTF reader. Any input must load without a crash, and what was read must survive
 // a write and a second read with the same text and formats.
 //
-//   rtf_reader_fuzz -dict=tests/fuzz/rtf.dict CORPUS_DIR tests/data/rtf
+//   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQOR_FUZZ=ON
+//   cmake --build build-fuzz --target rtf_reader_fuzz
+//   build-fuzz/tests/fuzz/rtf_reader_fuzz -dict=tests/fuzz/rtf.dict -max_total_time=300 CORPUS_DIR tests/data/rtf
 
 #include "platform/rtf/Rtf.h"
 
