@@ -898,6 +898,11 @@ QTextBlockFormat Reader::blockFormat(const ParaProps& p)
         f.setRightMargin(p.right / kTwipsPerPixel);
     if (p.first != 0)
         f.setTextIndent(p.first / kTwipsPerPixel);
+    // A hanging first line ("\fi-360\li360 \bullet\tab text") has an implicit tab stop at the left indent, so
+    // the text after a bullet or number lines up with the lines below it. Qt measures tab stops from the start
+    // of the first line.
+    if (p.first < 0)
+        f.setTabPositions({QTextOption::Tab(-p.first / kTwipsPerPixel, QTextOption::LeftTab)});
     if (p.before != 0)
         f.setTopMargin(p.before / kTwipsPerPixel);
     if (p.after != 0)

@@ -2,6 +2,7 @@
 
 #include "TestPaths.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
@@ -10,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextLayout>
 
 namespace {
 
@@ -193,6 +195,7 @@ private Q_SLOTS:
     void readCharFormat();
     void readBlockFormat_data();
     void readBlockFormat();
+    void readHangingIndentLinesTextUp();
     void readOfficeFixture();
     void readReplacesContent();
     void roundTrip_data();
@@ -385,6 +388,20 @@ void TestRtf::readBlockFormat()
     QTextDocument doc;
     rtf::read(rtf, &doc);
     QCOMPARE(blockFormats(doc), expected);
+}
+
+// The text after a bullet and a tab starts at the left indent, where the wrapped lines below it start.
+void TestRtf::readHangingIndentLinesTextUp()
+{
+    QTextDocument doc;
+    rtf::read(R"({\rtf1\pard\fi-280\li560 \bullet\tab Item})", &doc);
+    doc.setTextWidth(600);
+    doc.documentLayout()->documentSize(); // lays the document out
+    const QTextBlock block = doc.begin();
+    const QTextLine line = block.layout()->lineAt(0);
+    QVERIFY(line.isValid());
+    const qreal textX = line.cursorToX(2);
+    QCOMPARE(qRound(textX), qRound(block.blockFormat().leftMargin()));
 }
 
 void TestRtf::readOfficeFixture()
