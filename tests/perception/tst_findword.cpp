@@ -1,3 +1,4 @@
+#include "common/HelpStub.h"
 #include "common/TestWorld.h"
 #include "perception/FindWordText.h"
 #include "perception/Unit_findword.h"
@@ -13,15 +14,6 @@
 #include <QToolButton>
 
 namespace {
-
-// Stands in for the shared help window: records the files it is asked to show.
-class HelpStub : public QorForm
-{
-public:
-    explicit HelpStub(Services& services) : QorForm(services, QStringLiteral("FormHelp")) {}
-    void setOpenArgument(const QString& argument) override { files.append(argument); }
-    QStringList files;
-};
 
 // Several paragraphs, so that positions after the first line break differ between the box and its text.
 const QString kText = QStringLiteral("Быстрое чтение начинается с внимания.\n"

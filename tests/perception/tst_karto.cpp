@@ -1,3 +1,4 @@
+#include "common/HelpStub.h"
 #include "common/TestWorld.h"
 #include "perception/Karto.h"
 #include "perception/KartoResult.h"
@@ -16,15 +17,6 @@
 Q_DECLARE_METATYPE(KartoDifficulty)
 
 namespace {
-
-// Stands in for the shared help window and records the files it is asked to show.
-class HelpStub : public QorForm
-{
-public:
-    explicit HelpStub(Services& services) : QorForm(services, QStringLiteral("FormHelp")) {}
-    void setOpenArgument(const QString& argument) override { files.append(argument); }
-    QStringList files;
-};
 
 int countOf(const QString& text, const QString& letter)
 {

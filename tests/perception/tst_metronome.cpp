@@ -1,3 +1,4 @@
+#include "common/HelpStub.h"
 #include "common/TestWorld.h"
 #include "perception/Rhythm.h"
 #include "perception/Unit_metronom.h"
@@ -11,15 +12,6 @@
 #include <QTimer>
 
 namespace {
-
-// Stands in for the shared help window: remembers the file it was asked to show.
-class HelpStub : public QorForm
-{
-public:
-    explicit HelpStub(Services& services) : QorForm(services, QStringLiteral("FormHelp")) {}
-    void setOpenArgument(const QString& argument) override { files.append(argument); }
-    QStringList files;
-};
 
 struct Fixture
 {

@@ -1,4 +1,4 @@
-#include "HelpStub.h"
+#include "common/HelpStub.h"
 #include "common/TestWorld.h"
 #include "perception/UgolTask.h"
 #include "perception/Ugol_Set.h"
