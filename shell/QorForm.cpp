@@ -5,9 +5,10 @@
 #include "platform/RichTextBox.h"
 
 #include <QAbstractButton>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
 QorForm::QorForm(Services& services, const QString& name, QWidget* parent)
     : QDialog(parent, Qt::Window), m_services(services)
@@ -75,6 +76,44 @@ void QorForm::reject()
         return;
     guard([&] { FormClose(); });
     QDialog::reject();
+}
+
+namespace {
+
+bool isOwnedBy(const QWidget* widget, const QWidget* owner)
+{
+    for (const QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (w == owner)
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool QorForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowDeactivate) {
+        // The window that takes the activation over is already known here.
+        QWidget* next = QApplication::activeModalWidget();
+        if (!next || next == this)
+            next = QApplication::activeWindow();
+        m_ownDialogActive = isOwnedBy(next, this);
+    } else if (event->type() == QEvent::WindowActivate) {
+        const bool returning = m_ownDialogActive;
+        m_ownDialogActive = false;
+        if (!returning)
+            guard([this] { FormActivate(); });
+    }
+    return QDialog::event(event);
+}
+
+void QorForm::showEvent(QShowEvent* event)
+{
+    if (!isModal() && !parentWidget() && windowHandle()) {
+        QWidget* modal = QApplication::activeModalWidget();
+        windowHandle()->setTransientParent(modal && modal != this ? modal->windowHandle() : nullptr);
+    }
+    QDialog::showEvent(event);
 }
 
 void QorForm::keyPressEvent(QKeyEvent* event)

@@ -37,6 +37,9 @@ public:
     virtual bool FormCloseQuery() { return true; }
     // Run when the window closes (it is then hidden, not destroyed).
     virtual void FormClose() {}
+    // Run (inside the guard) each time the window becomes the active window, except when it gets the activation
+    // back from a message box or dialog of its own: on Windows those are not windows of the program.
+    virtual void FormActivate() {}
     // A string handed over before the window opens: a trainer's mode, the help window's file.
     virtual void setOpenArgument(const QString& argument) { Q_UNUSED(argument); }
     // The user settings changed the small and the big display font.
@@ -68,8 +71,7 @@ public:
     void appendCredits(RichTextBox* editor);
 
     // Runs a handler inside the guard: an error becomes an error box and the window stays usable.
-    template <class Handler>
-    bool guard(Handler&& handler)
+    template <class Handler> bool guard(Handler&& handler)
     {
         return guarded(m_services.dialogs(), this, std::forward<Handler>(handler));
     }
@@ -86,6 +88,10 @@ public Q_SLOTS:
     void reject() override;
 
 protected:
+    bool event(QEvent* event) override;
+    // A window shown while another runs modally would be blocked by it; as that window's transient child it
+    // stays usable, as a window shown from a modal one is on Windows.
+    void showEvent(QShowEvent* event) override;
     // Enter clicks the focused button and does nothing else: text boxes of the trainers handle Enter themselves,
     // so no button is pressed behind their back.
     void keyPressEvent(QKeyEvent* event) override;
@@ -95,4 +101,6 @@ private:
     PhraseList m_phrases;
     QString m_programFolder;
     QString m_installRoot;
+    // The activation went to a box or dialog of this window.
+    bool m_ownDialogActive = false;
 };
