@@ -5,4 +5,8 @@
 // phrase file and its typed accessor in Roster. A window joins the program with its row here and the include of
 // its header in RosterWindows.cpp.
 #define QOR_ROSTER(X)                                                                                            \
-    X(TFormMenue, FormMenue)
+    X(TFormMenue, FormMenue)                                                                                     \
+    X(TFormRead, FormRead)                                                                                       \
+    X(TFormReaSet, FormReaSet)                                                                                   \
+    X(TFormHelp, FormHelp)                                                                                       \
+    X(TFormSettings, FormSettings)

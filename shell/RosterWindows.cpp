@@ -1,6 +1,10 @@
 #include "Roster.h"
 
+#include "Help.h"
 #include "Menue.h"
+#include "Settings.h"
+#include "perception/ReaSet.h"
+#include "perception/Spead.h"
 
 QList<Roster::Factory> rosterFactories()
 {
