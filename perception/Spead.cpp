@@ -4,7 +4,7 @@
 #include "ReaSet.h"
 #include "platform/Dialogs.h"
 #include "platform/ExternalPrograms.h"
-#include "platform/FontHeight.h"
+#include "platform/Fonts.h"
 #include "platform/RichTextBox.h"
 #include "shell/Roster.h"
 #include "shell/SettingsStore.h"
@@ -221,8 +221,9 @@ void TFormRead::FormCreate()
 
     const SettingsStore& store = services().settings();
     const QString section = QString::fromLatin1(kSection);
-    Label1->setFont(
-        withFontHeight(Label1->font(), store.ReadInteger(section, QStringLiteral("label1_Font_Height"), -18)));
+    QFont frameFont = Label1->font();
+    setVclFontHeight(frameFont, store.ReadInteger(section, QStringLiteral("label1_Font_Height"), -18));
+    Label1->setFont(frameFont);
     wordsPerFrame = store.ReadInteger(section, QStringLiteral("p1"), 0);
     lettersPerFrame = store.ReadInteger(section, QStringLiteral("KolBukv"), 50);
     Label1->resize(store.ReadInteger(section, QStringLiteral("Label1Width"), 300), Label1->height());
@@ -325,18 +326,17 @@ void TFormRead::setFrameInterval(int ms)
 
 void TFormRead::setDisplayFont(const QFont& font)
 {
-    Panel1->setFont(font);
-    Label1->setFont(font);
-    Me->setFont(font);
-    Label2->setFont(font);
+    for (QWidget* widget : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Label1), static_cast<QWidget*>(Me),
+                            static_cast<QWidget*>(Label2)})
+        widget->setFont(wholeFont(font));
 }
 
 void TFormRead::userFontsChanged(const QFont& small, const QFont& big)
 {
     Q_UNUSED(big);
-    Panel1->setFont(small);
-    Label1->setFont(small);
-    Label2->setFont(small);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2)})
+        widget->setFont(wholeFont(small));
 }
 
 void TFormRead::File_Word()
@@ -535,7 +535,7 @@ void TFormRead::FormDestroy()
     store.WriteInteger(section, QStringLiteral("p1"), wordsPerFrame);
     store.WriteInteger(section, QStringLiteral("KolBukv"), lettersPerFrame);
     store.WriteInteger(section, QStringLiteral("Label1Width"), Label1->width());
-    store.WriteInteger(section, QStringLiteral("label1_Font_Height"), -fontPixelHeight(Label1->font()));
+    store.WriteInteger(section, QStringLiteral("label1_Font_Height"), vclFontHeight(Label1->font()));
     frames.clear();
     savePhraseList();
 }

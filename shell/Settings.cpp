@@ -3,7 +3,7 @@
 #include "Roster.h"
 #include "SettingsStore.h"
 #include "platform/Dialogs.h"
-#include "platform/FontHeight.h"
+#include "platform/Fonts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -98,11 +98,13 @@ void TFormSettings::FormCreate()
     smallFont = LabelSmall->font();
     bigFont = LabelBig->font();
     EditUserName->setText(store.ReadString(section, QStringLiteral("UserName"), QStringLiteral("Unknown")));
-    smallFont = withFontHeight(smallFont, store.ReadInteger(section, QStringLiteral("SmallHeight"), 12));
-    bigFont = withFontHeight(bigFont, store.ReadInteger(section, QStringLiteral("BigHeight"), 24));
+    m_smallHeight = store.ReadInteger(section, QStringLiteral("SmallHeight"), 12);
+    m_bigHeight = store.ReadInteger(section, QStringLiteral("BigHeight"), 24);
+    setVclFontHeight(smallFont, m_smallHeight);
+    setVclFontHeight(bigFont, m_bigHeight);
     // The samples show the fonts; the other windows keep theirs until a font is changed here.
-    LabelSmall->setFont(smallFont);
-    LabelBig->setFont(bigFont);
+    LabelSmall->setFont(wholeFont(smallFont));
+    LabelBig->setFont(wholeFont(bigFont));
 }
 
 void TFormSettings::showEvent(QShowEvent* event)
@@ -114,20 +116,26 @@ void TFormSettings::showEvent(QShowEvent* event)
 
 void TFormSettings::Small()
 {
-    smallFont = services().dialogs().font(this, smallFont);
+    bool accepted = false;
+    smallFont = services().dialogs().font(this, smallFont, &accepted);
+    if (accepted)
+        m_smallHeight = vclFontHeight(smallFont);
     changefonts();
 }
 
 void TFormSettings::Big()
 {
-    bigFont = services().dialogs().font(this, bigFont);
+    bool accepted = false;
+    bigFont = services().dialogs().font(this, bigFont, &accepted);
+    if (accepted)
+        m_bigHeight = vclFontHeight(bigFont);
     changefonts();
 }
 
 void TFormSettings::changefonts()
 {
-    LabelBig->setFont(bigFont);
-    LabelSmall->setFont(smallFont);
+    LabelBig->setFont(wholeFont(bigFont));
+    LabelSmall->setFont(wholeFont(smallFont));
     for (const QString& name : fontTargets())
         if (QorForm* window = services().roster().window(name))
             window->userFontsChanged(smallFont, bigFont);
@@ -146,6 +154,6 @@ void TFormSettings::FormDestroy()
     SettingsStore& store = services().settings();
     const QString section = QString::fromLatin1(kSection);
     store.WriteString(section, QStringLiteral("UserName"), EditUserName->text());
-    store.WriteInteger(section, QStringLiteral("SmallHeight"), fontPixelHeight(smallFont));
-    store.WriteInteger(section, QStringLiteral("BigHeight"), fontPixelHeight(bigFont));
+    store.WriteInteger(section, QStringLiteral("SmallHeight"), m_smallHeight);
+    store.WriteInteger(section, QStringLiteral("BigHeight"), m_bigHeight);
 }

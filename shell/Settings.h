@@ -46,4 +46,10 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // The heights as the store keeps them: the stored value until a font is chosen in the dialog, then the chosen
+    // font's character height (negative).
+    int m_smallHeight = 12;
+    int m_bigHeight = 24;
 };

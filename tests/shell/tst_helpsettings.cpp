@@ -166,10 +166,11 @@ private Q_SLOTS:
         auto* settings = world.create<TFormSettings>();
         QCOMPARE(settings->windowTitle(), QStringLiteral("User Settings"));
         QCOMPARE(settings->EditUserName->text(), QStringLiteral("Unknown"));
-        QCOMPARE(settings->smallFont.pixelSize(), 12);
-        QCOMPARE(settings->bigFont.pixelSize(), 24);
-        QCOMPARE(settings->LabelSmall->font().pixelSize(), 12);
-        QCOMPARE(settings->LabelBig->font().pixelSize(), 24);
+        // Positive stored heights are cell heights.
+        QVERIFY(qAbs(QFontMetrics(settings->smallFont).height() - 12) <= 1);
+        QVERIFY(qAbs(QFontMetrics(settings->bigFont).height() - 24) <= 1);
+        QCOMPARE(settings->LabelSmall->font(), settings->smallFont);
+        QCOMPARE(settings->LabelBig->font(), settings->bigFont);
         QVERIFY(settings->CheckBox1->isHidden());
     }
 
@@ -178,16 +179,20 @@ private Q_SLOTS:
         TestWorld world;
         world.settings.WriteString(QStringLiteral("Speed_Main"), QStringLiteral("UserName"), QStringLiteral("Ann"));
         world.settings.WriteString(QStringLiteral("Speed_Main"), QStringLiteral("SmallHeight"), QStringLiteral("15"));
-        world.settings.WriteString(QStringLiteral("Speed_Main"), QStringLiteral("BigHeight"), QStringLiteral("40"));
+        world.settings.WriteString(QStringLiteral("Speed_Main"), QStringLiteral("BigHeight"), QStringLiteral("-40"));
         QStringList log;
         createTaker(world, QStringLiteral("FormRead"), log);
         auto* settings = world.create<TFormSettings>();
         QCOMPARE(settings->EditUserName->text(), QStringLiteral("Ann"));
-        QCOMPARE(settings->smallFont.pixelSize(), 15);
-        QCOMPARE(settings->bigFont.pixelSize(), 40);
+        QVERIFY(qAbs(QFontMetrics(settings->smallFont).height() - 15) <= 1);
+        QCOMPARE(settings->bigFont.pixelSize(), 40); // negative: the character height
         QCOMPARE(settings->smallFont.family(), QStringLiteral("MS Sans Serif"));
         // Nothing is pushed at creation.
         QVERIFY(log.isEmpty());
+        // Unchanged heights are written back as they were read.
+        world.roster.destroyAll();
+        QCOMPARE(world.settings.ReadInteger(QStringLiteral("Speed_Main"), QStringLiteral("SmallHeight"), 0), 15);
+        QCOMPARE(world.settings.ReadInteger(QStringLiteral("Speed_Main"), QStringLiteral("BigHeight"), 0), -40);
     }
 
     void settings_fontChangesArePushedInOrder()
@@ -200,16 +205,19 @@ private Q_SLOTS:
         createTaker(world, QStringLiteral("FormRead"), log);
         auto* settings = world.create<TFormSettings>();
 
+        const int big = settings->bigFont.pixelSize();
+        const QStringList pushed{QStringLiteral("FormRead 20 %1").arg(big),
+                                 QStringLiteral("FormShultz 20 %1").arg(big)};
         world.dialogs.fonts.enqueue(pixelFont(20));
         settings->Button1->click();
         QCOMPARE(settings->LabelSmall->font(), pixelFont(20));
-        QCOMPARE(log, (QStringList{"FormRead 20 24", "FormShultz 20 24"}));
+        QCOMPARE(log, pushed);
 
         // Cancel keeps the font but pushes both again.
         log.clear();
         settings->Button2->click();
-        QCOMPARE(settings->bigFont.pixelSize(), 24);
-        QCOMPARE(log, (QStringList{"FormRead 20 24", "FormShultz 20 24"}));
+        QCOMPARE(settings->bigFont.pixelSize(), big);
+        QCOMPARE(log, pushed);
         QCOMPARE(world.dialogs.shown.last().kind, QStringLiteral("font"));
     }
 
@@ -249,11 +257,11 @@ private Q_SLOTS:
         QCOMPARE(store.ReadString(QStringLiteral("Speed_Main"), QStringLiteral("UserName"), QString()),
                  QStringLiteral(" Анна "));
         QCOMPARE(store.ReadInteger(QStringLiteral("Speed_Main"), QStringLiteral("SmallHeight"), 0), 12);
-        QCOMPARE(store.ReadInteger(QStringLiteral("Speed_Main"), QStringLiteral("BigHeight"), 0), 31);
+        QCOMPARE(store.ReadInteger(QStringLiteral("Speed_Main"), QStringLiteral("BigHeight"), 0), -31);
         QVERIFY(!QFile::exists(world.path(QStringLiteral("localization/FormSettings"))));
     }
 
-    void settings_pointSizedFontsAreStoredInPixels()
+    void settings_chosenFontsAreStoredByTheirCharacterHeight()
     {
         TestWorld world;
         auto* settings = world.create<TFormSettings>();
@@ -263,7 +271,8 @@ private Q_SLOTS:
         settings->Small();
         world.roster.destroyAll();
         const int height = world.settings.ReadInteger(QStringLiteral("Speed_Main"), QStringLiteral("SmallHeight"), 0);
-        QCOMPARE(height, qRound(18 * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72));
+        QCOMPARE(height, -QFontInfo(points).pixelSize());
+        QVERIFY(height < -18); // pixels, not points
     }
 };
 
