@@ -370,19 +370,20 @@ int TFormRead::measuredLineCount(const QString& text) const
 
 void TFormRead::Step()
 {
-    setFrameInterval(showTime);
-    if (frameIndex > frames.size() - 1) {
+    // The frame's interval is set once and first of all: the timer restarts when its interval changes, and a restart
+    // later in the handler would shift the next frame by the handler's time.
+    const bool pastTheEnd = frameIndex > frames.size() - 1;
+    const bool twice = !pastTheEnd && holdsTwice(frames.at(frameIndex));
+    setFrameInterval(twice ? int(std::min<qint64>(2 * qint64(showTime), std::numeric_limits<int>::max())) : showTime);
+    if (pastTheEnd) {
         frameIndex = frames.size();
         Timer1->stop();
         const QString end = LookupPhrase(QStringLiteral("The END"));
         Panel1->setText(end);
         Label1->setText(end);
     } else {
-        const QString& frame = frames.at(frameIndex);
-        Panel1->setText(frame);
-        Label1->setText(frame);
-        if (holdsTwice(frame))
-            setFrameInterval(int(std::min<qint64>(2 * qint64(showTime), std::numeric_limits<int>::max())));
+        Panel1->setText(frames.at(frameIndex));
+        Label1->setText(frames.at(frameIndex));
     }
     ++frameIndex;
 
