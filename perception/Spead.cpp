@@ -273,6 +273,7 @@ void TFormRead::FormCreate()
     LabelTime->adjustSize();
 
     appendCredits(Editor);
+    Editor->moveCursor(QTextCursor::Start);
 
     OpenDialog1.initialDir = installRoot() + QStringLiteral("help") + QDir::separator();
 }
@@ -413,6 +414,7 @@ void TFormRead::LoadFile()
         Editor->loadFile(choice->path);
     else
         loadConverted(choice->path);
+    Editor->moveCursor(QTextCursor::Start);
 
     File_Word();
     frameIndex = 0;
@@ -496,9 +498,11 @@ void TFormRead::ButtonEndClick()
 void TFormRead::Timer1Timer()
 {
     ++seconds;
-    LabelTime->setText(LookupPhrase(QStringLiteral("It was ")) + QString::number(seconds / 60) +
-                       LookupPhrase(QStringLiteral("min. ")) + QString::number(seconds % 60) +
-                       LookupPhrase(QStringLiteral("sec. ")));
+    // Looked up one after the other, so the phrase file lists them in reading order.
+    QString text = LookupPhrase(QStringLiteral("It was ")) + QString::number(seconds / 60);
+    text += LookupPhrase(QStringLiteral("min. ")) + QString::number(seconds % 60);
+    text += LookupPhrase(QStringLiteral("sec. "));
+    LabelTime->setText(text);
     LabelTime->adjustSize();
     showTime = acceleratedShowTime(showTime, acceleration);
 }

@@ -290,6 +290,9 @@ private Q_SLOTS:
         Reader r;
         r.read->Timer1Timer();
         QCOMPARE(r.read->LabelTime->text(), QStringLiteral("It was 0min. 1sec. "));
+        // The phrases join the phrase file in reading order.
+        QCOMPARE(r.read->phraseList().lines().mid(r.read->phraseList().lines().size() - 3),
+                 (QStringList{"It was ", "min. ", "sec. "}));
     }
 
     void handlers_stopTheClock_data()
