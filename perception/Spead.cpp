@@ -436,10 +436,7 @@ void TFormRead::loadConverted(const QString& path)
         services().dialogs().message(this, LookupPhrase(QStringLiteral("Can not open the file.")));
         return;
     }
-    QString plain = *text;
-    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    Editor->setPlainText(plain);
+    Editor->loadPlainText(*text);
 }
 
 void TFormRead::Go()

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -382,6 +384,18 @@ private Q_SLOTS:
              {r.read->BitBtn1, r.read->BitBtn2, r.read->BitBtn3, r.read->BitBtn4, r.read->ButtonHelp})
             QVERIFY(button->isEnabled());
         QVERIFY(r.world.programs.converted.isEmpty());
+    }
+
+    void open_plainTextAfterFormattedText_isUnformatted()
+    {
+        Reader r;
+        QTextCharFormat bold;
+        bold.setFontWeight(QFont::Bold);
+        r.read->Editor->setCurrentCharFormat(bold);
+        r.openText("plain words");
+        QTextCursor cursor(r.read->Editor->document());
+        cursor.setPosition(1);
+        QCOMPARE(cursor.charFormat().fontWeight(), QFont::Normal);
     }
 
     void open_cancelled_keepsTheText()
