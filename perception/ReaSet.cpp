@@ -47,6 +47,8 @@ QPushButton* makeButton(const QString& name, const QString& text, QWidget* paren
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->resize(kButtonWidth, kButtonHeight);
+    // Enter presses only the focused button here, so no button is drawn as the default.
+    button->setAutoDefault(false);
     return button;
 }
 

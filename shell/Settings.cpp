@@ -79,6 +79,10 @@ TFormSettings::TFormSettings(Services& services) : QorForm(services, QStringLite
     grid->setRowMinimumHeight(5, 40);
     grid->setColumnStretch(0, 1);
 
+    // Enter presses only the focused button here, so no button is drawn as the default.
+    for (QPushButton* button : {Button1, Button2, Button3})
+        button->setAutoDefault(false);
+
     on(Button1, &QPushButton::clicked, &TFormSettings::Small);
     on(Button2, &QPushButton::clicked, &TFormSettings::Big);
     on(Button3, &QPushButton::clicked, &TFormSettings::Button3Click);
