@@ -82,10 +82,10 @@ std::optional<QString> DesktopPrograms::convertToText(const QString& path)
         return std::nullopt;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(office, {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(work.filePath("profile")).toString(),
-                           QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                           QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("--outdir"), work.filePath("out"),
-                           path});
+    process.start(office,
+                  {QStringLiteral("-env:UserInstallation=") + QUrl::fromLocalFile(work.filePath("profile")).toString(),
+                   QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                   QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("--outdir"), work.filePath("out"), path});
     if (!process.waitForFinished(conversionTimeoutMs)) {
         process.kill();
         process.waitForFinished(2000);

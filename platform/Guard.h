@@ -9,8 +9,7 @@ class QWidget;
 
 // Runs an event handler. An error raised inside it is shown in an error box and the rest of the handler is
 // skipped; the window stays usable. Exceptions never cross the Qt event loop. Returns false after an error.
-template <class Handler>
-bool guarded(Dialogs& dialogs, QWidget* parent, Handler&& handler)
+template <class Handler> bool guarded(Dialogs& dialogs, QWidget* parent, Handler&& handler)
 {
     try {
         handler();

@@ -1,7 +1,6 @@
 #include "ClockLabel.h"
 
-QString clockLabelText(int seconds, const std::function<QString(const QString&)>& lookup,
-                       const QString& secondsPhrase)
+QString clockLabelText(int seconds, const std::function<QString(const QString&)>& lookup, const QString& secondsPhrase)
 {
     const int minutes = seconds / 60;
     const int rest = seconds - minutes * 60;

@@ -66,12 +66,18 @@ void TFormMenue::keyPressEvent(QKeyEvent* event)
 const QList<TFormMenue::Command>& TFormMenue::commands()
 {
     static const QList<Command> table = {
-        {"DOBLANKS", "FormBezProbelov", Opening::Modal}, {"FINDWORD", "FormFindWord", Opening::Modal},
-        {"BUKVA", "FormKarto", Opening::Modal},          {"DOMINANTA", "FormDominanta", Opening::Modal},
-        {"UGOL", "FormUgol", Opening::Modeless},         {"SHULTZ", "FormShultz", Opening::Modeless},
-        {"METRONOM", "Metronom", Opening::Modal},        {"FOTO", "FormRead", Opening::Modal},
-        {"INDEXER", "FormSlova", Opening::Indexer},      {"CHASTOTA", "FormAnaliz", Opening::Modal},
-        {"7BLOKS", "Form7bloks", Opening::Modal},        {"FONT", "FormSettings", Opening::Modal},
+        {"DOBLANKS", "FormBezProbelov", Opening::Modal},
+        {"FINDWORD", "FormFindWord", Opening::Modal},
+        {"BUKVA", "FormKarto", Opening::Modal},
+        {"DOMINANTA", "FormDominanta", Opening::Modal},
+        {"UGOL", "FormUgol", Opening::Modeless},
+        {"SHULTZ", "FormShultz", Opening::Modeless},
+        {"METRONOM", "Metronom", Opening::Modal},
+        {"FOTO", "FormRead", Opening::Modal},
+        {"INDEXER", "FormSlova", Opening::Indexer},
+        {"CHASTOTA", "FormAnaliz", Opening::Modal},
+        {"7BLOKS", "Form7bloks", Opening::Modal},
+        {"FONT", "FormSettings", Opening::Modal},
         {"BOOK", "", Opening::Book},
     };
     return table;

@@ -49,6 +49,19 @@ void QorForm::placeFullScreen()
     setGeometry(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
 }
 
+void QorForm::showModeless()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != this) {
+        winId();
+        if (QWindow* handle = windowHandle(); handle && modal->windowHandle())
+            handle->setTransientParent(modal->windowHandle());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
 void QorForm::appendCredits(RichTextBox* editor)
 {
     editor->addLine(QString());
@@ -63,9 +76,7 @@ void QorForm::showHelp(const QString& helpFile)
     if (!help)
         return;
     help->setOpenArgument(helpFile);
-    help->show();
-    help->raise();
-    help->activateWindow();
+    help->showModeless();
 }
 
 void QorForm::reject()

@@ -65,6 +65,10 @@ public:
 
     // Place the window at (0, 0) with the size of the screen.
     void placeFullScreen();
+    // Shows the window modelessly, raised and active. A window shown while another runs modally would be blocked
+    // by it (a trainer opened from the menu shows its help or settings this way), so it becomes transient for
+    // that modal window.
+    void showModeless();
     // Shows the shared help window with a help file (a full path).
     void showHelp(const QString& helpFile);
     // Append two empty lines, the author credit and the web address, each through LookupPhrase.

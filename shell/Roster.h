@@ -37,11 +37,10 @@ public:
     const QList<QorForm*>& windows() const { return m_windows; }
 
     // Typed access: roster.FormRead() is the flash reader. The caller includes the window's header.
-#define QOR_WINDOW_ACCESSOR(Class, Name)                                                                         \
-    template <class T = Class>                                                                                   \
-    T* Name() const                                                                                              \
-    {                                                                                                            \
-        return static_cast<T*>(window(QStringLiteral(#Name)));                                                    \
+#define QOR_WINDOW_ACCESSOR(Class, Name)                                                                               \
+    template <class T = Class> T* Name() const                                                                         \
+    {                                                                                                                  \
+        return static_cast<T*>(window(QStringLiteral(#Name)));                                                         \
     }
     QOR_ROSTER(QOR_WINDOW_ACCESSOR)
 #undef QOR_WINDOW_ACCESSOR

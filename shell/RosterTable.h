@@ -4,9 +4,19 @@
 // before them all and is not listed). X(class, name): the window's class and its name, which also names its
 // phrase file and its typed accessor in Roster. A window joins the program with its row here and the include of
 // its header in RosterWindows.cpp.
-#define QOR_ROSTER(X)                                                                                            \
-    X(TFormMenue, FormMenue)                                                                                     \
-    X(TFormRead, FormRead)                                                                                       \
-    X(TFormReaSet, FormReaSet)                                                                                   \
-    X(TFormHelp, FormHelp)                                                                                       \
+// clang-format off
+#define QOR_ROSTER(X)                       \
+    X(TFormMenue, FormMenue)                \
+    X(TFormFindWord, FormFindWord)          \
+    X(TFormKarto, FormKarto)                \
+    X(TFormKartoSet, FormKartoSet)          \
+    X(TFormKartoResult, FormKartoResult)    \
+    X(TFormUgol, FormUgol)                  \
+    X(TFormShultz, FormShultz)              \
+    X(TFormShultzSet, FormShultzSet)        \
+    X(TFormRead, FormRead)                  \
+    X(TFormReaSet, FormReaSet)              \
+    X(TFormUgolSet, FormUgolSet)            \
+    X(TFormHelp, FormHelp)                  \
     X(TFormSettings, FormSettings)
+// clang-format on

@@ -3,8 +3,16 @@
 #include "Help.h"
 #include "Menue.h"
 #include "Settings.h"
+#include "perception/Karto.h"
+#include "perception/KartoResult.h"
+#include "perception/KartoSet.h"
 #include "perception/ReaSet.h"
+#include "perception/Shultc.h"
+#include "perception/ShultcSet.h"
 #include "perception/Spead.h"
+#include "perception/Ugol_Set.h"
+#include "perception/Ugolf.h"
+#include "perception/Unit_findword.h"
 
 QList<Roster::Factory> rosterFactories()
 {

@@ -16,8 +16,8 @@ class Services
 public:
     Services(const QString& executablePath, SettingsStore& settings, Dialogs& dialogs, Random& random, Sound& sound,
              ExternalPrograms& programs, Roster& roster)
-        : m_executablePath(executablePath), m_settings(settings), m_dialogs(dialogs), m_random(random),
-          m_sound(sound), m_programs(programs), m_roster(roster)
+        : m_executablePath(executablePath), m_settings(settings), m_dialogs(dialogs), m_random(random), m_sound(sound),
+          m_programs(programs), m_roster(roster)
     {
     }
 

@@ -6,7 +6,8 @@
 
 SettingsStore::SettingsStore()
 #ifdef Q_OS_WIN
-    : m_settings(std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Qor"), QSettings::NativeFormat))
+    : m_settings(
+          std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\Qor"), QSettings::NativeFormat))
 #else
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Qor")))
 #endif

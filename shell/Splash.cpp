@@ -26,9 +26,8 @@ TSplashForm::TSplashForm(Services& services) : QorForm(services, QStringLiteral(
     Timer1->start();
 
     on(Timer1, &QTimer::timeout, &TSplashForm::Timer1Timer);
-    connect(Flash, &MoviePlayer::FSCommand, this, [this](const QString& command, const QString& args) {
-        guard([&] { FlashFSCommand(command, args); });
-    });
+    connect(Flash, &MoviePlayer::FSCommand, this,
+            [this](const QString& command, const QString& args) { guard([&] { FlashFSCommand(command, args); }); });
 }
 
 void TSplashForm::FormCreate()

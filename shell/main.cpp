@@ -1,12 +1,12 @@
 #include "Appearance.h"
+#include "Folders.h"
 #include "Menue.h"
 #include "Roster.h"
 #include "SettingsStore.h"
 #include "Splash.h"
-#include "Folders.h"
 #include "platform/Dialogs.h"
-#include "platform/MoviePlayer.h"
 #include "platform/ExternalPrograms.h"
+#include "platform/MoviePlayer.h"
 #include "platform/Random.h"
 #include "platform/Sound.h"
 
@@ -60,10 +60,9 @@ int main(int argc, char** argv)
 
     roster.create(services, rosterFactories());
     TFormMenue* menu = roster.FormMenue();
-    QObject::connect(menu, &QDialog::finished, &app, [] {
-        report("quit");
-        QCoreApplication::quit();
-    });
+    // Queued: a "quit" that comes before the message loop runs must still end it.
+    QObject::connect(menu, &QDialog::finished, &app, [] { report("quit"); });
+    QObject::connect(menu, &QDialog::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     QObject::connect(&splash, &QDialog::finished, menu, [menu] {
         menu->activateWindow();
         menu->Flash1->setFocus();

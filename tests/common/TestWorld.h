@@ -56,8 +56,7 @@ public:
     }
 
     // Builds a window, hands it to the roster and runs its creation handler, as start-up does.
-    template <class Window>
-    Window* create()
+    template <class Window> Window* create()
     {
         auto* window = new Window(services);
         roster.add(window);

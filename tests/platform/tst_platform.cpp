@@ -166,8 +166,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("qt");
         QTest::addRow("several patterns") << "text files|*.txt;*.doc;*.rtf|RTF|*.rtf"
                                           << "text files (*.txt *.doc *.rtf);;RTF (*.rtf)";
-        QTest::addRow("trailing semicolon") << "HTML|*.htm;*.html;" << "HTML (*.htm *.html)";
-        QTest::addRow("empty") << "" << "";
+        QTest::addRow("trailing semicolon") << "HTML|*.htm;*.html;"
+                                            << "HTML (*.htm *.html)";
+        QTest::addRow("empty") << ""
+                               << "";
     }
 
     void fileFilter()
