@@ -1,5 +1,6 @@
 #include "ReaSet.h"
 
+#include "FormParts.h"
 #include "FrameCutter.h"
 #include "Spead.h"
 #include "platform/Convert.h"
@@ -42,10 +43,9 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
     return label;
 }
 
-QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent)
+QPushButton* sizedButton(const QString& name, const QString& text, QWidget* parent)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    QPushButton* button = makeButton(name, text, parent);
     button->resize(kButtonWidth, kButtonHeight);
     // Enter presses only the focused button here, so no button is drawn as the default.
     button->setAutoDefault(false);
@@ -84,9 +84,9 @@ TFormReaSet::TFormReaSet(Services& services) : QorForm(services, QStringLiteral(
     for (QWidget* hidden : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Label2)})
         hidden->hide();
 
-    ButtonCancel = makeButton(QStringLiteral("ButtonCancel"), QStringLiteral("Отмена"), this);
-    Button3 = makeButton(QStringLiteral("Button3"), QStringLiteral("Шрифт"), this);
-    Button1 = makeButton(QStringLiteral("Button1"), QStringLiteral("OK"), this);
+    ButtonCancel = sizedButton(QStringLiteral("ButtonCancel"), QStringLiteral("Отмена"), this);
+    Button3 = sizedButton(QStringLiteral("Button3"), QStringLiteral("Шрифт"), this);
+    Button1 = sizedButton(QStringLiteral("Button1"), QStringLiteral("OK"), this);
 
     // SpinEdit1KeyPress: the digits and Backspace only, in all five fields.
     DigitKeyFilter::install({Edit1, Edit2, SpinEdit1, SpinEdit2, SpinEdit3});

@@ -18,8 +18,7 @@ public:
     explicit TFormReaSet(Services& services);
 
     void FormCreate() override;
-    // Fills the fields from the reader.
-    void FormActivate() override;
+    void windowActivated() override { FormActivate(); }
     void FormDestroy() override;
 
     QLabel* Label5;
@@ -40,6 +39,8 @@ public:
     QPushButton* Button1;
 
 public Q_SLOTS:
+    // Fills the fields from the reader.
+    void FormActivate();
     void Save();
     void Font();
     void ButtonCancelClick();

@@ -1,5 +1,6 @@
 #include "Spead.h"
 
+#include "FormParts.h"
 #include "FrameCutter.h"
 #include "ReaSet.h"
 #include "platform/Dialogs.h"
@@ -59,19 +60,9 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-void setBackground(QWidget* widget, const QColor& colour)
+QPushButton* sizedButton(const QString& name, const QString& text, QWidget* parent, int width)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Base, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent, int width)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    QPushButton* button = makeButton(name, text, parent);
     button->resize(width, kButtonHeight);
     // Enter presses only the focused button here, so no button is drawn as the default.
     button->setAutoDefault(false);
@@ -99,18 +90,18 @@ TFormRead::TFormRead(Services& services) : QorForm(services, QStringLiteral("For
     PanelRight->setObjectName(QStringLiteral("PanelRight"));
     for (QFrame* panel : {static_cast<QFrame*>(PanelTop), PanelLeft, PanelRight}) {
         panel->setFrameShape(QFrame::StyledPanel);
-        setBackground(panel, QColor(bgrColor(0xD8F0D8)));
+        paintBackground(panel, QColor(bgrColor(0xD8F0D8)));
     }
     PanelLeft->resize(kSidePanelWidth, 400);
     PanelRight->resize(kSidePanelWidth, 400);
 
     const int sideX = (kSidePanelWidth - kSideButtonWidth) / 2;
-    ButtonLoad = makeButton(QStringLiteral("ButtonLoad"), QStringLiteral("Open"), PanelLeft, kSideButtonWidth);
+    ButtonLoad = sizedButton(QStringLiteral("ButtonLoad"), QStringLiteral("Open"), PanelLeft, kSideButtonWidth);
     ButtonLoad->move(sideX, 20);
-    ButtonSet = makeButton(QStringLiteral("ButtonSet"), QStringLiteral("Settings"), PanelRight, kSideButtonWidth);
-    ButtonHelp = makeButton(QStringLiteral("ButtonHelp"), QStringLiteral("Help"), PanelRight, kSideButtonWidth);
+    ButtonSet = sizedButton(QStringLiteral("ButtonSet"), QStringLiteral("Settings"), PanelRight, kSideButtonWidth);
+    ButtonHelp = sizedButton(QStringLiteral("ButtonHelp"), QStringLiteral("Help"), PanelRight, kSideButtonWidth);
     ButtonHelp->setEnabled(false);
-    ButtonEnd = makeButton(QStringLiteral("ButtonEnd"), QStringLiteral("Exit"), PanelRight, kSideButtonWidth);
+    ButtonEnd = sizedButton(QStringLiteral("ButtonEnd"), QStringLiteral("Exit"), PanelRight, kSideButtonWidth);
     for (QPushButton* button : {ButtonSet, ButtonHelp, ButtonEnd})
         button->move(sideX, 0);
 
@@ -167,10 +158,10 @@ TFormRead::TFormRead(Services& services) : QorForm(services, QStringLiteral("For
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameShape(QFrame::StyledPanel);
     Panel2->resize(4 * kBarButtonWidth + 5 * kBarSpacing, kButtonHeight + 20);
-    BitBtn1 = makeButton(QStringLiteral("BitBtn1"), QStringLiteral("Start"), Panel2, kBarButtonWidth);
-    BitBtn2 = makeButton(QStringLiteral("BitBtn2"), QStringLiteral("Go"), Panel2, kBarButtonWidth);
-    BitBtn3 = makeButton(QStringLiteral("BitBtn3"), QStringLiteral("Step"), Panel2, kBarButtonWidth);
-    BitBtn4 = makeButton(QStringLiteral("BitBtn4"), QStringLiteral("Pouse"), Panel2, kBarButtonWidth);
+    BitBtn1 = sizedButton(QStringLiteral("BitBtn1"), QStringLiteral("Start"), Panel2, kBarButtonWidth);
+    BitBtn2 = sizedButton(QStringLiteral("BitBtn2"), QStringLiteral("Go"), Panel2, kBarButtonWidth);
+    BitBtn3 = sizedButton(QStringLiteral("BitBtn3"), QStringLiteral("Step"), Panel2, kBarButtonWidth);
+    BitBtn4 = sizedButton(QStringLiteral("BitBtn4"), QStringLiteral("Pouse"), Panel2, kBarButtonWidth);
     const QStyle::StandardPixmap glyphs[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaPlay,
                                              QStyle::SP_MediaSeekForward, QStyle::SP_MediaPause};
     int x = kBarSpacing;
@@ -218,8 +209,8 @@ void TFormRead::FormCreate()
     placeFullScreen();
     dockPanels();
     Label1->clear();
-    setBackground(this, kTrainerBackground);
-    setBackground(Me, QColor(bgrColor(0xEEFFA5)));
+    paintBackground(this, kTrainerBackground);
+    paintBackground(Me, QColor(bgrColor(0xEEFFA5)));
 
     const SettingsStore& store = services().settings();
     const QString section = QString::fromLatin1(kSection);
@@ -302,7 +293,7 @@ void TFormRead::FormResize()
     m_laidOutSize = size();
     const int w = width();
     const int h = height();
-    setBackground(this, kTrainerBackground);
+    paintBackground(this, kTrainerBackground);
     Editor->setGeometry(PanelLeft->width() + 3, h / 2, w - PanelLeft->width() - PanelRight->width() - 6, h / 3);
     Panel11->setGeometry((w - echoWidth) / 2, h / 4, echoWidth, Panel11->height());
     Panel1->setGeometry(3, 3, echoWidth - 6, Panel11->height() - 6);
@@ -471,11 +462,8 @@ void TFormRead::Back()
 
 void TFormRead::Setup()
 {
-    if (QorForm* settings = services().roster().window(QStringLiteral("FormReaSet"))) {
-        settings->show();
-        settings->raise();
-        settings->activateWindow();
-    }
+    if (QorForm* settings = services().roster().window(QStringLiteral("FormReaSet")))
+        settings->showModeless();
     Timer1->stop();
     Panel1->setText(LookupPhrase(QStringLiteral("Pouse. press \"Play\" button")));
     fitEchoLabel();

@@ -14,8 +14,7 @@ public:
     explicit TFormHelp(Services& services);
 
     void FormCreate() override;
-    // Loads the help file into Editor.
-    void FormActivate() override;
+    void windowActivated() override { FormActivate(); }
     // The help file to show: a full path, or one relative to the current folder.
     void setOpenArgument(const QString& helpFile) override { m_helpFile = helpFile; }
     const QString& helpFile() const { return m_helpFile; }
@@ -23,6 +22,8 @@ public:
     RichTextBox* Editor;
 
 public Q_SLOTS:
+    // Loads the help file into Editor.
+    void FormActivate();
     void ShowHelp();
 
 protected:

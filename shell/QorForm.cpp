@@ -113,18 +113,9 @@ bool QorForm::event(QEvent* event)
         const bool returning = m_ownDialogActive;
         m_ownDialogActive = false;
         if (!returning)
-            guard([this] { FormActivate(); });
+            guard([this] { windowActivated(); });
     }
     return QDialog::event(event);
-}
-
-void QorForm::showEvent(QShowEvent* event)
-{
-    if (!isModal() && !parentWidget() && windowHandle()) {
-        QWidget* modal = QApplication::activeModalWidget();
-        windowHandle()->setTransientParent(modal && modal != this ? modal->windowHandle() : nullptr);
-    }
-    QDialog::showEvent(event);
 }
 
 void QorForm::keyPressEvent(QKeyEvent* event)

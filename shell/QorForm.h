@@ -38,8 +38,9 @@ public:
     // Run when the window closes (it is then hidden, not destroyed).
     virtual void FormClose() {}
     // Run (inside the guard) each time the window becomes the active window, except when it gets the activation
-    // back from a message box or dialog of its own: on Windows those are not windows of the program.
-    virtual void FormActivate() {}
+    // back from a message box or dialog of its own: on Windows those are not windows of the program. A window
+    // with an activation handler (FormActivate) runs it from here.
+    virtual void windowActivated() {}
     // A string handed over before the window opens: a trainer's mode, the help window's file.
     virtual void setOpenArgument(const QString& argument) { Q_UNUSED(argument); }
     // The user settings changed the small and the big display font.
@@ -93,9 +94,6 @@ public Q_SLOTS:
 
 protected:
     bool event(QEvent* event) override;
-    // A window shown while another runs modally would be blocked by it; as that window's transient child it
-    // stays usable, as a window shown from a modal one is on Windows.
-    void showEvent(QShowEvent* event) override;
     // Enter clicks the focused button and does nothing else: text boxes of the trainers handle Enter themselves,
     // so no button is pressed behind their back.
     void keyPressEvent(QKeyEvent* event) override;

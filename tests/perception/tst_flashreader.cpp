@@ -1,3 +1,4 @@
+#include "HelpStub.h"
 #include "common/TestWorld.h"
 #include "perception/FrameCutter.h"
 #include "perception/ReaSet.h"
@@ -6,6 +7,7 @@
 #include "platform/RichTextBox.h"
 #include "platform/SpinEdit.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,15 +21,6 @@ namespace {
 
 const char* const kSection = "Speed_SRead";
 
-// Stands in for the shared help window: records the files it is asked to show.
-class StubHelp : public QorForm
-{
-public:
-    explicit StubHelp(Services& services) : QorForm(services, QStringLiteral("FormHelp")) {}
-    void setOpenArgument(const QString& file) override { files.append(file); }
-    QStringList files;
-};
-
 // A reader, its settings window and a help window in a temporary installation, created in roster order.
 struct Reader
 {
@@ -40,7 +33,7 @@ struct Reader
             world.settings.WriteString(QString::fromLatin1(kSection), value.first, value.second);
         read = world.create<TFormRead>();
         set = world.create<TFormReaSet>();
-        help = world.create<StubHelp>();
+        help = world.create<HelpStub>();
     }
 
     int stored(const char* key) const
@@ -64,7 +57,7 @@ struct Reader
     TestWorld world;
     TFormRead* read;
     TFormReaSet* set;
-    StubHelp* help;
+    HelpStub* help;
 };
 
 } // namespace
@@ -483,6 +476,22 @@ private Q_SLOTS:
         QCOMPARE(r.set->SpinEdit3->value(), 450);
         QVERIFY(r.set->Edit1->isHidden());
         QVERIFY(!r.set->Edit1->isEnabled());
+    }
+
+    void settings_everyActivationRefillsTheFields()
+    {
+        Reader r;
+        r.read->show();
+        r.set->show();
+        r.set->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), r.set);
+        QCOMPARE(r.set->SpinEdit3->value(), 300);
+        r.set->SpinEdit3->setValue(999);
+        r.read->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), r.read);
+        r.set->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), r.set);
+        QCOMPARE(r.set->SpinEdit3->value(), 300);
     }
 
     void settings_okClamps_data()

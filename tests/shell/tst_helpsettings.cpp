@@ -152,12 +152,6 @@ private Q_SLOTS:
         });
         trainer->exec();
         QCOMPARE(parent, trainer->windowHandle());
-
-        // Shown from a window that is not modal, it has no transient parent.
-        help->hide();
-        activate(trainer);
-        trainer->showHelp(world.path(QStringLiteral("help/a.txt")));
-        QCOMPARE(help->windowHandle()->transientParent(), nullptr);
     }
 
     void settings_defaults()
