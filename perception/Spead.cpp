@@ -2,7 +2,6 @@
 
 #include "FormParts.h"
 #include "FrameCutter.h"
-#include "ReaSet.h"
 #include "platform/Dialogs.h"
 #include "platform/ExternalPrograms.h"
 #include "platform/Fonts.h"
