@@ -4,8 +4,6 @@
 #include <QString>
 #include <memory>
 
-class QSoundEffect;
-
 // The system beeps the trainers use.
 class Sound
 {
@@ -15,8 +13,14 @@ public:
     virtual void beep(Kind kind) = 0;
 };
 
-// Plays short WAV files from a folder ("beep.wav", "default.wav"). Beeps asked for while one plays follow it one
-// after the other, so five beeps are heard as five.
+// Switches the system's warning beeper on and keeps that in the user's profile (Windows); nothing elsewhere.
+void switchSystemBeeperOn();
+
+// Plays short WAV files from a folder ("beep.wav", "default.wav") through one audio stream that stays open while
+// beeps come (and closes after a few quiet seconds). The beeps of one kind asked for in one go (before control
+// returns to the event loop) play as one sound, the file repeated that many times, so five beeps are heard as five,
+// back to back. A new burst cuts what is left of the previous one of its kind, so a beep sounds when it is asked
+// for and never waits behind older ones: a metronome's beats stay on time. The two kinds sound together.
 class QtSound : public Sound
 {
 public:
@@ -25,13 +29,8 @@ public:
     void beep(Kind kind) override;
 
 private:
-    void playNext();
-    QSoundEffect* effect(Kind kind);
-
-    QString m_folder;
-    std::unique_ptr<QSoundEffect> m_effects[2];
-    QList<Kind> m_pending;
-    QSoundEffect* m_playing = nullptr;
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 // A test double that records the beeps.

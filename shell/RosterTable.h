@@ -16,6 +16,8 @@
     X(TFormShultzSet, FormShultzSet)        \
     X(TFormRead, FormRead)                  \
     X(TFormReaSet, FormReaSet)              \
+    X(TMetronom, Metronom)                  \
+    X(TFormMetronomSet, FormMetronomSet)    \
     X(TFormUgolSet, FormUgolSet)            \
     X(TFormHelp, FormHelp)                  \
     X(TFormSettings, FormSettings)

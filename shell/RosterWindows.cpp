@@ -13,6 +13,8 @@
 #include "perception/Ugol_Set.h"
 #include "perception/Ugolf.h"
 #include "perception/Unit_findword.h"
+#include "perception/Unit_metronom.h"
+#include "perception/Unit_metronomSet.h"
 
 QList<Roster::Factory> rosterFactories()
 {
