@@ -5,6 +5,7 @@
 #include "rtf/Rtf.h"
 
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -36,11 +37,19 @@ void RichTextBox::loadData(const QByteArray& data)
     if (rtf::beginsAsRtf(data)) {
         rtf::read(data, document());
     } else {
-        QString text = decodeUserText(data);
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        setPlainText(text);
+        loadPlainText(decodeUserText(data));
     }
+    document()->setModified(false);
+}
+
+void RichTextBox::loadPlainText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // QTextEdit would give the new text the character format at its cursor, say the bold title of an RTF file
+    // loaded before.
+    setCurrentCharFormat(QTextCharFormat());
+    setPlainText(text);
     document()->setModified(false);
 }
 

@@ -20,6 +20,8 @@ public:
     void loadFile(const QString& path);
     // Loads data already in memory by the same rule.
     void loadData(const QByteArray& data);
+    // Shows a text unformatted; CR LF, CR and LF each end a line.
+    void loadPlainText(QString text);
     // Saves the text as RTF, or as plain text (Windows-1251 when it can hold the text, else UTF-8 with a BOM)
     // with CR LF line ends. Throws FileError when it cannot be written.
     void saveFile(const QString& path, Format format = Format::Rich) const;

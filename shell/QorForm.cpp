@@ -89,6 +89,35 @@ void QorForm::reject()
     QDialog::reject();
 }
 
+namespace {
+
+bool isOwnedBy(const QWidget* widget, const QWidget* owner)
+{
+    for (const QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
+        if (w == owner)
+            return true;
+    return false;
+}
+
+} // namespace
+
+bool QorForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowDeactivate) {
+        // The window that takes the activation over is already known here.
+        QWidget* next = QApplication::activeModalWidget();
+        if (!next || next == this)
+            next = QApplication::activeWindow();
+        m_ownDialogActive = isOwnedBy(next, this);
+    } else if (event->type() == QEvent::WindowActivate) {
+        const bool returning = m_ownDialogActive;
+        m_ownDialogActive = false;
+        if (!returning)
+            guard([this] { windowActivated(); });
+    }
+    return QDialog::event(event);
+}
+
 void QorForm::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

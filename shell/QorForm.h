@@ -37,6 +37,10 @@ public:
     virtual bool FormCloseQuery() { return true; }
     // Run when the window closes (it is then hidden, not destroyed).
     virtual void FormClose() {}
+    // Run (inside the guard) each time the window becomes the active window, except when it gets the activation
+    // back from a message box or dialog of its own: on Windows those are not windows of the program. A window
+    // with an activation handler (FormActivate) runs it from here.
+    virtual void windowActivated() {}
     // A string handed over before the window opens: a trainer's mode, the help window's file.
     virtual void setOpenArgument(const QString& argument) { Q_UNUSED(argument); }
     // The user settings changed the small and the big display font.
@@ -89,6 +93,7 @@ public Q_SLOTS:
     void reject() override;
 
 protected:
+    bool event(QEvent* event) override;
     // Enter clicks the focused button and does nothing else: text boxes of the trainers handle Enter themselves,
     // so no button is pressed behind their back.
     void keyPressEvent(QKeyEvent* event) override;
@@ -98,4 +103,6 @@ private:
     PhraseList m_phrases;
     QString m_programFolder;
     QString m_installRoot;
+    // The activation went to a box or dialog of this window.
+    bool m_ownDialogActive = false;
 };

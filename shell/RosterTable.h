@@ -14,7 +14,11 @@
     X(TFormUgol, FormUgol)                  \
     X(TFormShultz, FormShultz)              \
     X(TFormShultzSet, FormShultzSet)        \
+    X(TFormRead, FormRead)                  \
+    X(TFormReaSet, FormReaSet)              \
     X(TMetronom, Metronom)                  \
     X(TFormMetronomSet, FormMetronomSet)    \
-    X(TFormUgolSet, FormUgolSet)
+    X(TFormUgolSet, FormUgolSet)            \
+    X(TFormHelp, FormHelp)                  \
+    X(TFormSettings, FormSettings)
 // clang-format on
