@@ -1,4 +1,4 @@
-#include "HelpStub.h"
+#include "common/HelpStub.h"
 #include "common/TestWorld.h"
 #include "perception/FrameCutter.h"
 #include "perception/ReaSet.h"
