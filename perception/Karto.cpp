@@ -1,12 +1,12 @@
 #include "Karto.h"
 
-#include "FormParts.h"
 #include "KartoTask.h"
 #include "platform/Convert.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextFiles.h"
+#include "shell/FormParts.h"
 #include "shell/ResultsLog.h"
 #include "shell/Roster.h"
 #include "shell/SettingsStore.h"

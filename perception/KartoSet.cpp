@@ -1,12 +1,12 @@
 #include "KartoSet.h"
 
-#include "FormParts.h"
 #include "Karto.h"
 #include "KartoTask.h"
 #include "platform/Convert.h"
 #include "platform/Dialogs.h"
 #include "platform/KeyFilter.h"
 #include "platform/RichTextBox.h"
+#include "shell/FormParts.h"
 #include "shell/Roster.h"
 
 #include <QEvent>
@@ -18,13 +18,6 @@
 #include <QScreen>
 
 namespace {
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
 
 QLineEdit* makeBox(const QString& name, QWidget* parent)
 {

@@ -1,6 +1,5 @@
 #include "ReaSet.h"
 
-#include "FormParts.h"
 #include "FrameCutter.h"
 #include "Spead.h"
 #include "platform/Convert.h"
@@ -8,6 +7,7 @@
 #include "platform/Errors.h"
 #include "platform/KeyFilter.h"
 #include "platform/SpinEdit.h"
+#include "shell/FormParts.h"
 #include "shell/Roster.h"
 
 #include <QGuiApplication>
@@ -34,13 +34,6 @@ SpinEdit* makeSpin(const QString& name, int increment, QWidget* parent)
     spin->setIncrement(increment);
     spin->resize(kFieldWidth, 28);
     return spin;
-}
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
 }
 
 QPushButton* sizedButton(const QString& name, const QString& text, QWidget* parent)

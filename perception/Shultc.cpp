@@ -4,6 +4,7 @@
 #include "ShultcTable.h"
 #include "platform/Fonts.h"
 #include "platform/RichTextBox.h"
+#include "shell/FormParts.h"
 #include "shell/ResultsLog.h"
 #include "shell/Roster.h"
 #include "shell/SettingsStore.h"
@@ -23,21 +24,13 @@ namespace {
 
 const QString kSection = QStringLiteral("Speed_Shultz");
 
-QFont arialBold(int pixelSize)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    return font;
-}
-
 } // namespace
 
 TFormShultz::TFormShultz(Services& services) : QorForm(services, QStringLiteral("FormShultz"))
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Таблица Шульте"));
-    setFont(arialBold(20));
+    setFont(pixelFont(QStringLiteral("Arial"), 20, true));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kTrainerBackground);
     setPalette(palette);
@@ -61,7 +54,7 @@ TFormShultz::TFormShultz(Services& services) : QorForm(services, QStringLiteral(
 
     Panel1 = new QWidget(Panel2);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    QFont table = arialBold(37);
+    QFont table = pixelFont(QStringLiteral("Arial"), 37, true);
     Panel1->setFont(table);
     Panel1->installEventFilter(this);
 
@@ -70,7 +63,7 @@ TFormShultz::TFormShultz(Services& services) : QorForm(services, QStringLiteral(
     Editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Editor->setReadOnly(true);
 
-    const QFont buttonFont = arialBold(17);
+    const QFont buttonFont = pixelFont(QStringLiteral("Arial"), 17, true);
     auto button = [&](const char* name, const QString& text) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(QString::fromLatin1(name));

@@ -1,11 +1,11 @@
 #include "Spead.h"
 
-#include "FormParts.h"
 #include "FrameCutter.h"
 #include "platform/Dialogs.h"
 #include "platform/ExternalPrograms.h"
 #include "platform/Fonts.h"
 #include "platform/RichTextBox.h"
+#include "shell/FormParts.h"
 #include "shell/Roster.h"
 #include "shell/SettingsStore.h"
 

@@ -4,6 +4,7 @@
 #include "Ugol_Set.h"
 #include "platform/RichTextBox.h"
 #include "platform/Sound.h"
+#include "shell/FormParts.h"
 #include "shell/ResultsLog.h"
 #include "shell/Roster.h"
 
@@ -21,14 +22,6 @@
 #include <limits>
 
 namespace {
-
-QFont sansSerif(int pixelSize, bool bold)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 void setTextColour(QWidget* widget, const QColor& colour)
 {
@@ -49,7 +42,7 @@ TFormUgol::TFormUgol(Services& services)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Ugol training"));
-    setFont(sansSerif(17, true));
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 17, true));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kTrainerBackground);
     palette.setColor(QPalette::WindowText, QColor(bgrColor(0x808000)));
@@ -84,7 +77,7 @@ TFormUgol::TFormUgol(Services& services)
     Edit1->setGeometry(0, 0, 0, 1);
     Edit1->installEventFilter(this);
 
-    const QFont small = sansSerif(13, false);
+    const QFont small = pixelFont(QStringLiteral("MS Sans Serif"), 13, false);
     auto status = [&](const char* name, const QString& text, int top) {
         auto* label = new QLabel(text, this);
         label->setObjectName(QString::fromLatin1(name));

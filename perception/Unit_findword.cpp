@@ -1,12 +1,12 @@
 #include "Unit_findword.h"
 
 #include "FindWordText.h"
-#include "FormParts.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 #include "platform/RichTextBox.h"
 #include "platform/UpDown.h"
 #include "shell/ClockLabel.h"
+#include "shell/FormParts.h"
 #include "shell/ResultsLog.h"
 #include "shell/Roster.h"
 #include "shell/SettingsStore.h"

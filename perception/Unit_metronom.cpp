@@ -2,6 +2,7 @@
 
 #include "platform/RichTextBox.h"
 #include "platform/Sound.h"
+#include "shell/FormParts.h"
 #include "shell/Roster.h"
 
 #include <QDir>
@@ -28,10 +29,9 @@ constexpr int kDefaultRowHeight = 26;
 constexpr const char* kMarker = "****";
 constexpr qint64 kNsPerMs = 1000000;
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text)
+QPushButton* sizedButton(QWidget* parent, const char* name, const QString& text)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
+    QPushButton* button = makeButton(QLatin1String(name), text, parent);
     button->resize(kButtonWidth, kButtonHeight);
     return button;
 }
@@ -97,13 +97,13 @@ TMetronom::TMetronom(Services& services) : QorForm(services, QStringLiteral("Met
     StringGrid1->setCurrentCell(0, 0);
     StringGrid1->installEventFilter(this);
 
-    ButtonNext = makeButton(this, "ButtonNext", QStringLiteral("Начать"));
-    ButtonPouse = makeButton(this, "ButtonPouse", QStringLiteral("Стоп"));
-    ButtonSet = makeButton(this, "ButtonSet", QStringLiteral("Установки"));
-    ButtonInit = makeButton(this, "ButtonInit", QStringLiteral("Нач. уст"));
-    ButtonHelp = makeButton(this, "ButtonHelp", QStringLiteral("Помощь"));
+    ButtonNext = sizedButton(this, "ButtonNext", QStringLiteral("Начать"));
+    ButtonPouse = sizedButton(this, "ButtonPouse", QStringLiteral("Стоп"));
+    ButtonSet = sizedButton(this, "ButtonSet", QStringLiteral("Установки"));
+    ButtonInit = sizedButton(this, "ButtonInit", QStringLiteral("Нач. уст"));
+    ButtonHelp = sizedButton(this, "ButtonHelp", QStringLiteral("Помощь"));
     ButtonHelp->setEnabled(false);
-    ButtonEnd = makeButton(this, "ButtonEnd", QStringLiteral("Выход"));
+    ButtonEnd = sizedButton(this, "ButtonEnd", QStringLiteral("Выход"));
     ButtonNext->move(kLeftButtonsLeft, 0);
     ButtonPouse->move(kLeftButtonsLeft, 0);
 

@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include "FormParts.h"
 #include "Roster.h"
 #include "SettingsStore.h"
 #include "platform/Dialogs.h"
@@ -14,13 +15,6 @@
 #include <QScreen>
 
 namespace {
-
-QFont designFont(int pixelSize)
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 } // namespace
 
@@ -37,9 +31,9 @@ TFormSettings::TFormSettings(Services& services) : QorForm(services, QStringLite
     Label1->setAlignment(Qt::AlignCenter);
 
     LabelSmall = new QLabel(QStringLiteral("Мелкий шрифт"), this);
-    LabelSmall->setFont(designFont(17));
+    LabelSmall->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 17, false));
     LabelBig = new QLabel(QStringLiteral("Крупный шрифт"), this);
-    LabelBig->setFont(designFont(32));
+    LabelBig->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 32, false));
     Button1 = new QPushButton(QStringLiteral("Изменить"), this);
     Button2 = new QPushButton(QStringLiteral("Изменить"), this);
     Label4 = new QLabel(QStringLiteral("Имя пользователя"), this);
