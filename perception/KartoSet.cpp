@@ -108,13 +108,6 @@ void TFormKartoSet::FormDestroy()
     savePhraseList();
 }
 
-void TFormKartoSet::changeEvent(QEvent* event)
-{
-    QorForm::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        guard([this] { FormActivate(); });
-}
-
 void TFormKartoSet::showEvent(QShowEvent* event)
 {
     QorForm::showEvent(event);

@@ -18,6 +18,7 @@ public:
 
     void FormCreate() override;
     void FormDestroy() override;
+    void windowActivated() override { FormActivate(); }
 
     QLabel* Label1;
     QLabel* Label2;
@@ -35,7 +36,6 @@ public Q_SLOTS:
     void Button3Click();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
