@@ -174,6 +174,29 @@ private Q_SLOTS:
         QCOMPARE(again.ReadString("Speed_Main", "UserName", ""), QStringLiteral("Анна, 1"));
     }
 
+    // The file is plain "[section]" and "key=value" lines: values typed by hand are taken as the text they are.
+    void settings_handEditedFileReadsAsText()
+    {
+        TestWorld world;
+        world.writeFile("config/hand.conf", "; typed by hand\r\n[Speed_Main]\r\nUserName=Ivanov, Ivan\r\n"
+                                            "[Ugol]\nLib=abc,def\n Step = 20\nbroken line\n");
+        SettingsStore store(world.path("config/hand.conf"));
+        QCOMPARE(store.ReadString("Speed_Main", "UserName", "Unknown"), QStringLiteral("Ivanov, Ivan"));
+        QCOMPARE(store.ReadString("Ugol", "Lib", ""), QStringLiteral("abc,def"));
+        QCOMPARE(store.ReadInteger("Ugol", "Step", 10), 20);
+    }
+
+    void settings_anyTextRoundTrips()
+    {
+        TestWorld world;
+        const QString text = QStringLiteral(" a=b, \\ \"q\" [x]\nline two\r; Ёж ");
+        world.settings.WriteString("Speed_Main", "UserName", text);
+        world.settings.sync();
+        QVERIFY(world.readFile("config/Qor.conf").contains("[Speed_Main]\nUserName="));
+        SettingsStore again(world.settings.location());
+        QCOMPARE(again.ReadString("Speed_Main", "UserName", ""), text);
+    }
+
     void appendResult_data()
     {
         QTest::addColumn<int>("before");
