@@ -23,11 +23,8 @@ QString qtFileFilter(const QString& filter)
 
 namespace {
 
-QString applicationTitle()
-{
-    const QString name = QApplication::applicationDisplayName();
-    return name.isEmpty() ? QStringLiteral("Qor") : name;
-}
+// Message boxes carry the product name; window titles stay as each window sets them.
+const QString kTitle = QStringLiteral("Qor");
 
 std::optional<FileChoice> runFileDialog(QWidget* parent, const FileDialogOptions& options, bool save)
 {
@@ -56,12 +53,12 @@ std::optional<FileChoice> runFileDialog(QWidget* parent, const FileDialogOptions
 
 void QtDialogs::message(QWidget* parent, const QString& text)
 {
-    QMessageBox::information(parent, applicationTitle(), text);
+    QMessageBox::information(parent, kTitle, text);
 }
 
 void QtDialogs::error(QWidget* parent, const QString& text)
 {
-    QMessageBox::critical(parent, applicationTitle(), text);
+    QMessageBox::critical(parent, kTitle, text);
 }
 
 Answer QtDialogs::confirm(QWidget* parent, const QString& text, Buttons buttons)
@@ -82,7 +79,7 @@ Answer QtDialogs::confirm(QWidget* parent, const QString& text, Buttons buttons)
         fallback = QMessageBox::Cancel;
         break;
     }
-    QMessageBox box(QMessageBox::Question, applicationTitle(), text, set, parent);
+    QMessageBox box(QMessageBox::Question, kTitle, text, set, parent);
     box.setEscapeButton(fallback);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {

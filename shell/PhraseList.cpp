@@ -21,7 +21,7 @@ QString PhraseList::LookupPhrase(const QString& phrase)
     // Windows-1251 holds one byte per character, so comparing characters compares the file's bytes.
     const qsizetype n = phrase.size();
     for (const QString& line : std::as_const(m_lines)) {
-        if (line.size() < n || !line.startsWith(phrase, Qt::CaseSensitive))
+        if (!line.startsWith(phrase, Qt::CaseSensitive))
             continue;
         const QString rest = line.mid(n + 1);
         return rest.isEmpty() ? phrase : rest;

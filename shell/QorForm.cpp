@@ -52,11 +52,9 @@ void QorForm::placeFullScreen()
 void QorForm::showModeless()
 {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal && modal != this) {
-        winId();
-        if (QWindow* handle = windowHandle(); handle && modal->windowHandle())
-            handle->setTransientParent(modal->windowHandle());
-    }
+    winId();
+    if (QWindow* handle = windowHandle())
+        handle->setTransientParent(modal && modal != this ? modal->windowHandle() : nullptr);
     show();
     raise();
     activateWindow();

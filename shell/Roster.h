@@ -3,6 +3,7 @@
 #include "RosterTable.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <functional>
 
@@ -36,11 +37,12 @@ public:
     QorForm* window(const QString& name) const;
     const QList<QorForm*>& windows() const { return m_windows; }
 
-    // Typed access: roster.FormRead() is the flash reader. The caller includes the window's header.
+    // Typed access: roster.FormRead() is the flash reader (nullptr when missing or of another class). The caller
+    // includes the window's header.
 #define QOR_WINDOW_ACCESSOR(Class, Name)                                                                               \
     template <class T = Class> T* Name() const                                                                         \
     {                                                                                                                  \
-        return static_cast<T*>(window(QStringLiteral(#Name)));                                                         \
+        return qobject_cast<T*>(window(QStringLiteral(#Name)));                                                        \
     }
     QOR_ROSTER(QOR_WINDOW_ACCESSOR)
 #undef QOR_WINDOW_ACCESSOR

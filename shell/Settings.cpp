@@ -14,10 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-} // namespace
-
 TFormSettings::TFormSettings(Services& services) : QorForm(services, QStringLiteral("FormSettings"))
 {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

@@ -39,7 +39,6 @@ int main(int argc, char** argv)
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Qor"));
     QApplication::setQuitOnLastWindowClosed(false);
     applyAppearance();
 

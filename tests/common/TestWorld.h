@@ -29,6 +29,8 @@ public:
             QDir(dir.path()).mkpath(QString::fromLatin1(sub));
         random.seed(seed);
     }
+    // The windows' destruction handlers run while the services they use still exist.
+    ~TestWorld() { roster.destroyAll(); }
 
     // Folders as the windows compute them, with their trailing separator.
     QString installRoot() const { return dir.path() + QLatin1Char('/'); }

@@ -3,7 +3,6 @@
 #include "TestPaths.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringDecoder>
@@ -581,13 +580,9 @@ void TestRtf::brokenInput()
 {
     QFETCH(QByteArray, data);
     QFETCH(QString, contains);
-    QElapsedTimer timer;
-    timer.start();
     QTextDocument doc;
     rtf::read(data, &doc);
     const QString text = textOf(doc);
-    // Loading is linear in the input; this guard only catches a hang.
-    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed()) + " ms"));
     QVERIFY2(text.contains(contains), qPrintable(text.left(200)));
     // What was read can be written and read back.
     QTextDocument copy;

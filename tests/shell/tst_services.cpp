@@ -143,6 +143,41 @@ private Q_SLOTS:
         QVERIFY(world.roster.windows().isEmpty());
     }
 
+    // Start-up builds the windows in order and names a second window of a name with "_1"; a failing creation
+    // handler is reported and the next window is still built; the end destroys them in reverse.
+    void roster_createsInOrderAndDestroysInReverse()
+    {
+        TestWorld world;
+        QStringList log;
+        struct Window : QorForm
+        {
+            Window(Services& s, const QString& name, QStringList* log, bool fail)
+                : QorForm(s, name), log(log), fail(fail)
+            {
+            }
+            void FormCreate() override
+            {
+                log->append("create " + objectName());
+                if (fail)
+                    throw FileError("boom");
+                log->append("created " + objectName());
+            }
+            void FormDestroy() override { log->append("destroy " + objectName()); }
+            QStringList* log;
+            bool fail;
+        };
+        const auto make = [&](const QString& name, bool fail = false) {
+            return [&log, name, fail](Services& s) -> QorForm* { return new Window(s, name, &log, fail); };
+        };
+        world.roster.create(world.services, {make("FormSlovaEdit"), make("FormBroken", true), make("FormSlovaEdit")});
+        QCOMPARE(world.dialogs.messages(), QStringList{"boom"});
+        QVERIFY(world.roster.window("FormSlovaEdit_1"));
+        world.roster.destroyAll();
+        QCOMPARE(log, (QStringList{"create FormSlovaEdit", "created FormSlovaEdit", "create FormBroken",
+                                   "create FormSlovaEdit_1", "created FormSlovaEdit_1", "destroy FormSlovaEdit_1",
+                                   "destroy FormBroken", "destroy FormSlovaEdit"}));
+    }
+
     void settings_defaultsAndBadValues()
     {
         TestWorld world;
