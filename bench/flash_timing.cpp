@@ -1,6 +1,7 @@
 // Timing of the flash reader's frames: runs the frame timer of the real window over 200 frames at a show time of
 // 100 ms (frames that end a sentence stay 200 ms) and prints how late each frame came against its schedule, and
 // how far the whole run drifted. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+#include "Figures.h"
 #include "perception/Spead.h"
 #include "platform/Dialogs.h"
 #include "platform/ExternalPrograms.h"
@@ -46,18 +47,6 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
-
-struct Figures
-{
-    double median = 0;
-    double max = 0;
-};
-
-Figures figures(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return {values[values.size() / 2], values.back()};
-}
 
 } // namespace
 
@@ -112,11 +101,17 @@ int main(int argc, char** argv)
         }
     });
 
+    // A reader that reaches its end early must not keep the benchmark waiting for ever.
+    QTimer::singleShot(200 + kFrames * kShowTime * 3, &app, [&] {
+        std::fprintf(stderr, "the reader showed only %d of %d frames\n", int(shown.size()), kFrames);
+        app.exit(1);
+    });
     QTimer::singleShot(200, read, [&] {
         recorder.ticks.push_back(Clock::now()); // the moment of Go stands as tick 0
         read->Go();
     });
-    app.exec();
+    if (app.exec() != 0)
+        return 1;
 
     // Each frame is due one interval after the one before it came; the run as a whole is due the sum of them.
     std::vector<double> tickLateness;

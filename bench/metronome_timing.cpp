@@ -5,6 +5,7 @@
 // the time between two beats is from the wait of the row, so it shows jitter without the lateness that went before.
 // Usage: bench_metronome_timing [seconds]
 
+#include "Figures.h"
 #include "perception/Unit_metronom.h"
 #include "platform/Dialogs.h"
 #include "platform/ExternalPrograms.h"
@@ -49,20 +50,6 @@ private:
     const QElapsedTimer& m_clock;
     qint64 m_firstBeep = -1;
 };
-
-struct Figures
-{
-    double median = 0;
-    double max = 0;
-};
-
-Figures figures(std::vector<double> values)
-{
-    if (values.empty())
-        return {};
-    std::sort(values.begin(), values.end());
-    return {values[values.size() / 2], values.back()};
-}
 
 } // namespace
 

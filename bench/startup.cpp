@@ -1,5 +1,6 @@
 // Start-up benchmark: starts the real program in a private copy of the installation whose movies quit at once,
 // and prints the median time from process start to the menu being ready and the time to shut down.
+#include "Figures.h"
 #include "common/ProgramRun.h"
 
 #include <QCoreApplication>
@@ -13,13 +14,6 @@ namespace {
 double nowMs()
 {
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace
@@ -65,9 +59,9 @@ int main(int argc, char** argv)
         total.push_back(ended - started);
     }
     std::printf("startup: %d runs, platform %s\n", runs, qPrintable(program.environment.value("QT_QPA_PLATFORM")));
-    std::printf("  process start -> menu ready: median %.1f ms (min %.1f, max %.1f)\n", median(toMenu),
+    std::printf("  process start -> menu ready: median %.1f ms (min %.1f, max %.1f)\n", figures(toMenu).median,
                 *std::min_element(toMenu.begin(), toMenu.end()), *std::max_element(toMenu.begin(), toMenu.end()));
-    std::printf("  quit -> process exit:        median %.1f ms\n", median(shutdown));
-    std::printf("  whole run:                   median %.1f ms\n", median(total));
+    std::printf("  quit -> process exit:        median %.1f ms\n", figures(shutdown).median);
+    std::printf("  whole run:                   median %.1f ms\n", figures(total).median);
     return 0;
 }
