@@ -515,12 +515,17 @@ void TFormKarto::ButtonHelpClick()
 
 void TFormKarto::ButtonEndClick()
 {
+    // Every way of closing leaves the exercise the same way (FormClose).
+    reject();
+}
+
+void TFormKarto::FormClose()
+{
     Memo->hide();
     Editor1->show();
     TimerPro->stop();
     timerSek->stop();
     TimerTask->stop();
-    close();
 }
 
 void TFormKarto::FormKeyPress(QChar key)

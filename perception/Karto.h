@@ -25,6 +25,8 @@ public:
 
     void FormCreate() override;
     void FormDestroy() override;
+    // Every way of closing hides the letter field, shows the help text and stops the three timers.
+    void FormClose() override;
     void userFontsChanged(const QFont& small, const QFont& big) override;
 
     // The limits the settings window edits: tasks place fewer than Slov letters of which fewer than SlovWrong are

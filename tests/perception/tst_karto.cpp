@@ -396,6 +396,44 @@ private Q_SLOTS:
         QCOMPARE(world.readFile(QStringLiteral("bin/results_karto.txt")), QByteArray("37,1,2,\r\n"));
     }
 
+    void closing_everyWayLeavesTheExercise_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addRow("Exit") << "exit";
+        QTest::addRow("Escape") << "escape";
+        QTest::addRow("reject()") << "reject";
+        QTest::addRow("close box") << "close";
+    }
+
+    void closing_everyWayLeavesTheExercise()
+    {
+        QFETCH(QString, way);
+        TestWorld world;
+        TFormKarto* karto = makeTrainer(world);
+        karto->show();
+        karto->New();
+        karto->TimerTask->start();
+        karto->TimerPro->start();
+        karto->ButtonPouseClick();
+        karto->ButtonPouseClick();
+        QVERIFY(karto->timerSek->isActive());
+        QVERIFY(karto->Memo->isVisible() && !karto->Editor1->isVisible());
+
+        if (way == QLatin1String("exit"))
+            karto->ButtonEnd->click();
+        else if (way == QLatin1String("escape"))
+            QTest::keyClick(karto, Qt::Key_Escape);
+        else if (way == QLatin1String("reject"))
+            karto->reject();
+        else
+            karto->close();
+
+        QVERIFY(!karto->isVisible());
+        QVERIFY(!karto->TimerTask->isActive() && !karto->TimerPro->isActive() && !karto->timerSek->isActive());
+        QVERIFY(!karto->Memo->isVisibleTo(karto));
+        QVERIFY(karto->Editor1->isVisibleTo(karto));
+    }
+
     void results_stillWrittenAfterTheWindowWasLeft()
     {
         TestWorld world;
