@@ -375,8 +375,10 @@ void TFormKarto::New()
     Label2->setText(prompt(QStringLiteral("Enter the amount of letters =\"")));
     Edit1->clear();
 
-    const int total = 1 + random.random(Slov - 1);
-    m_right = 1 + random.random(SlovWrong - 1);
+    // random(k) gives 0 for k <= 0; limits below 1 are raised first, so a stored limit of -2147483648 does not
+    // overflow.
+    const int total = 1 + random.random(qMax(1, Slov) - 1);
+    m_right = 1 + random.random(qMax(1, SlovWrong) - 1);
 
     // The field is one line of blanks (kept in "temp.txt") wrapped into display lines of the field's width.
     writeLines(programFolder() + QStringLiteral("temp.txt"), {QString(kFieldBlanks, QLatin1Char(' '))});

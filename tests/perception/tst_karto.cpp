@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <climits>
 
 Q_DECLARE_METATYPE(KartoDifficulty)
 
@@ -468,6 +469,15 @@ private Q_SLOTS:
         QTest::addRow("target at least 1") << KartoDifficulty{5, -3, 0, 0} << 5 << 5 << 1 << 1 << false;
         QTest::addRow("total at least 1") << KartoDifficulty{1, 1, 100, 0} << 1 << 1 << 1 << 1 << true;
         QTest::addRow("bars below 100 stay") << KartoDifficulty{10, 5, 96, 90} << 10 << 10 << 5 << 5 << false;
+        QTest::addRow("target near INT_MAX stops at the field's cells")
+            << KartoDifficulty{20, INT_MAX - 1, 0, 0} << 20 << 20 << kFieldBlanks << kFieldBlanks << false;
+        QTest::addRow("target INT_MAX made harder")
+            << KartoDifficulty{20, INT_MAX, 0, 100} << 20 << 20 << kFieldBlanks << kFieldBlanks << true;
+        QTest::addRow("target INT_MIN made easier")
+            << KartoDifficulty{20, INT_MIN, 100, 0} << 15 << 19 << 1 << 1 << true;
+        QTest::addRow("total INT_MAX made harder")
+            << KartoDifficulty{INT_MAX, 5, 0, 100} << 20 << 20 << 6 << 15 << true;
+        QTest::addRow("total INT_MIN made easier") << KartoDifficulty{INT_MIN, 5, 100, 0} << 1 << 1 << 1 << 4 << true;
     }
 
     void difficultyStep()
@@ -498,6 +508,20 @@ private Q_SLOTS:
         karto->TimerProTimer();
         QCOMPARE(karto->Slov, 20);
         QCOMPARE(karto->SlovWrong, 10);
+    }
+
+    void new_storedLimitsFarBelowOneDrawOneLetter()
+    {
+        TestWorld world;
+        const QString lowest = QString::number(INT_MIN);
+        world.settings.WriteString(QStringLiteral("Speed_karkochki"), QStringLiteral("Slov"), lowest);
+        world.settings.WriteString(QStringLiteral("Speed_karkochki"), QStringLiteral("SlovWrong"), lowest);
+        TFormKarto* karto = makeTrainer(world);
+        QCOMPARE(karto->SlovWrong, INT_MIN);
+        karto->New();
+        QVERIFY(world.dialogs.messages().isEmpty());
+        QCOMPARE(karto->rightCount(), 1);
+        QCOMPARE(lettersIn(karto->fieldText()), 1);
     }
 
     void stopwatch_fillsTheSlowBarAndShowsItsTime()
