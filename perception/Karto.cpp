@@ -259,15 +259,8 @@ void TFormKarto::Splitter1Moved()
 {
     const int top = 41;
     const int height = this->height() - top;
-    m_leftWidth = qMax(150, m_leftWidth);
+    m_leftWidth = layOutSplitWindow(this, PanelTop, top, Splitter1, PanelRight, m_leftWidth, 150);
     const int left = m_leftWidth;
-
-    PanelTop->setGeometry(0, 0, width(), top);
-    Splitter1->setGeometry(0, top, width() - left, height);
-    Splitter1->setSizes({left, qMax(0, width() - 2 * left - Splitter1->handleWidth())});
-    PanelLeft->resize(left, height);
-    PanelMiddle->resize(qMax(0, width() - 2 * left - Splitter1->handleWidth()), height);
-    PanelRight->setGeometry(width() - left, top, left, height);
 
     // The buttons stand at the bottom of the right panel, measured from the window height.
     const int H = this->height();

@@ -205,18 +205,8 @@ void TFormFindWord::resizeEvent(QResizeEvent* event)
 
 void TFormFindWord::Splitter1Paint()
 {
-    const int top = 41;
-    const int height = this->height() - top;
-    m_leftWidth = qMax(120, m_leftWidth);
+    m_leftWidth = layOutSplitWindow(this, Panel4, 41, Splitter1, Panel1, m_leftWidth, 120);
     const int left = m_leftWidth;
-    const int middle = qMax(0, width() - 2 * left - Splitter1->handleWidth());
-
-    Panel4->setGeometry(0, 0, width(), top);
-    Splitter1->setGeometry(0, top, width() - left, height);
-    Splitter1->setSizes({left, middle});
-    Panel2->resize(left, height);
-    editor->resize(middle, height);
-    Panel1->setGeometry(width() - left, top, left, height);
 
     const int H = this->height();
     ButtonClose->move(left - 20 - ButtonClose->width(), H - 90);

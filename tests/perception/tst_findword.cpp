@@ -5,10 +5,12 @@
 #include "platform/Cp1251.h"
 #include "platform/RichTextBox.h"
 #include "platform/UpDown.h"
+#include "shell/FormParts.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
@@ -208,6 +210,32 @@ private Q_SLOTS:
                  12);
         QCOMPARE(world.settings.ReadInteger(QStringLiteral("Speed_FindWord"), QStringLiteral("Panel2Width"), 0), 120);
         QVERIFY(QFile::exists(world.path(QStringLiteral("localization/FormFindWord"))));
+    }
+
+    void layout_storedPanelWidthLeavesTheTextItsRoom_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("kept");
+        QTest::addRow("ordinary width kept") << 200 << true;
+        QTest::addRow("too wide for the window") << 5000 << false;
+        QTest::addRow("near INT_MAX") << 2000000000 << false;
+    }
+
+    void layout_storedPanelWidthLeavesTheTextItsRoom()
+    {
+        QFETCH(int, stored);
+        QFETCH(bool, kept);
+        TestWorld world;
+        world.settings.WriteInteger(QStringLiteral("Speed_FindWord"), QStringLiteral("Panel2Width"), stored);
+        TFormFindWord* window = makeWindow(world);
+        const int most = (window->width() - window->Splitter1->handleWidth() - kMinSplitMiddle) / 2;
+        QCOMPARE(window->Panel2->width(), kept ? stored : most);
+        QCOMPARE(window->Panel1->width(), window->Panel2->width());
+        QCOMPARE(window->editor->width(),
+                 window->width() - 2 * window->Panel2->width() - window->Splitter1->handleWidth());
+        window->FormDestroy();
+        QCOMPARE(world.settings.ReadInteger(QStringLiteral("Speed_FindWord"), QStringLiteral("Panel2Width"), 0),
+                 window->Panel2->width());
     }
 
     void upDown_arrowsMoveAndRefreshTheLabel()

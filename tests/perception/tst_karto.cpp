@@ -6,12 +6,14 @@
 #include "perception/KartoTask.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextFiles.h"
+#include "shell/FormParts.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTimer>
 #include <climits>
 
@@ -562,6 +564,18 @@ private Q_SLOTS:
         QCOMPARE(world.settings.ReadString(QStringLiteral("Speed_karkochki"), QStringLiteral("Slov"), {}),
                  QStringLiteral("12"));
         QVERIFY(QFile::exists(world.path(QStringLiteral("localization/FormKarto"))));
+    }
+
+    void layout_draggedSplitterLeavesTheFieldItsRoom()
+    {
+        TestWorld world;
+        TFormKarto* karto = makeTrainer(world);
+        Q_EMIT karto->Splitter1->splitterMoved(100000, 1);
+        const int most = (karto->width() - karto->Splitter1->handleWidth() - kMinSplitMiddle) / 2;
+        QCOMPARE(karto->PanelLeft->width(), most);
+        QCOMPARE(karto->PanelRight->width(), most);
+        QCOMPARE(karto->PanelMiddle->width(), karto->width() - 2 * most - karto->Splitter1->handleWidth());
+        QCOMPARE(karto->Memo->width(), karto->PanelMiddle->width());
     }
 
     void help_showsTheTrainersHelpFile()
