@@ -33,6 +33,8 @@ constexpr int kButtonHeight = 34;
 constexpr int kBarButtonWidth = 112;
 constexpr int kBarSpacing = 10;
 constexpr int kEchoHeight = 60;
+// The echo label lies 3 px inside the echo panel on either side.
+constexpr int kEchoMinWidth = 6;
 
 // A label that keeps the height of one line of its font, as an auto-sized label does.
 class LineHeightLabel : public QLabel
@@ -219,8 +221,10 @@ void TFormRead::FormCreate()
     wordsPerFrame = store.ReadInteger(section, QStringLiteral("p1"), 0);
     lettersPerFrame = store.ReadInteger(section, QStringLiteral("KolBukv"), 50);
     Label1->resize(store.ReadInteger(section, QStringLiteral("Label1Width"), 300), Label1->height());
-    showTime = store.ReadInteger(section, QStringLiteral("TimeShow"), 300);
-    echoWidth = store.ReadInteger(section, QStringLiteral("WindowWidt"), 300);
+    // A stored show time below the floor would leave the frame timer dead (negative) or busy (0); an echo width
+    // beyond the widget limits would overflow the layout.
+    showTime = qMax(kMinShowTime, store.ReadInteger(section, QStringLiteral("TimeShow"), 300));
+    echoWidth = qBound(kEchoMinWidth, store.ReadInteger(section, QStringLiteral("WindowWidt"), 300), QWIDGETSIZE_MAX);
     acceleration = store.ReadInteger(section, QStringLiteral("IzmenenieSkorosti"), 1);
     frames.clear();
     computeFolders();
@@ -313,6 +317,7 @@ void TFormRead::fitEchoLabel()
 
 void TFormRead::setFrameInterval(int ms)
 {
+    ms = qMax(kMinShowTime, ms);
     if (TimerShow->interval() != ms)
         TimerShow->setInterval(ms);
 }
