@@ -75,6 +75,8 @@ private Q_SLOTS:
                                        << "one two three";
         QTest::addRow("everything at once") << "a\t\tb \r\n c  d\te"
                                             << "a b c d e";
+        QTest::addRow("other controls without a break stay") << "a \x01  b"
+                                                             << "a \x01 b";
     }
 
     void normalisePhrase()
@@ -98,6 +100,8 @@ private Q_SLOTS:
         QTest::addRow("on a blank: the words after it") << text << 8 << 2 << "three" << 8;
         QTest::addRow("runs to the end of the text") << text << 15 << 5 << "four" << 14;
         QTest::addRow("line break is not a blank") << QStringLiteral("ab cd\r\nef gh") << 4 << 1 << "cd\r\nef" << 3;
+        QTest::addRow("a text without blanks is cut")
+            << QString(5000, QLatin1Char('x')) << 2500 << 1 << QString(kMaxPhraseLength, QLatin1Char('x')) << 0;
     }
 
     void phraseAt()
