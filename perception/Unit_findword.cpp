@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -375,12 +374,17 @@ void TFormFindWord::ButtonHelpClick()
 
 void TFormFindWord::ButtonCloseClick()
 {
+    // Every way of closing, Escape included, leaves the exercise the same way (FormClose).
+    reject();
+}
+
+void TFormFindWord::FormClose()
+{
     TimerPrompt->stop();
     TimerSec->stop();
     if (QorForm* help = services().roster().window(QStringLiteral("FormHelp")))
         help->close();
     SaveResults();
-    close();
 }
 
 void TFormFindWord::SaveResults()
@@ -389,16 +393,6 @@ void TFormFindWord::SaveResults()
         return;
     AppendResult(programFolder(), QStringLiteral("FindWord.txt"), QStringLiteral("%1, %2").arg(m_found).arg(m_seconds),
                  ResultsVariant::A);
-}
-
-void TFormFindWord::keyPressEvent(QKeyEvent* event)
-{
-    // The window has no frame to close it by; Escape leaves it the way Exit does.
-    if (event->key() == Qt::Key_Escape) {
-        guard([this] { ButtonCloseClick(); });
-        return;
-    }
-    QorForm::keyPressEvent(event);
 }
 
 bool TFormFindWord::eventFilter(QObject* watched, QEvent* event)

@@ -21,6 +21,8 @@ public:
 
     void FormCreate() override;
     void FormDestroy() override;
+    // Every way of closing stops both timers, closes the help window and writes the results line.
+    void FormClose() override;
 
     int seconds() const { return m_seconds; }
     int foundCount() const { return m_found; }
@@ -75,7 +77,6 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

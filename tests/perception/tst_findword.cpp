@@ -430,6 +430,53 @@ private Q_SLOTS:
         QCOMPARE(window->LabelTime->text(), QStringLiteral("Time: 1min. 5 sec."));
     }
 
+    void closing_everyWayLeavesTheExerciseOnce_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addRow("Exit") << "exit";
+        QTest::addRow("Escape") << "escape";
+        QTest::addRow("reject()") << "reject";
+        QTest::addRow("close box") << "close";
+    }
+
+    void closing_everyWayLeavesTheExerciseOnce()
+    {
+        QFETCH(QString, way);
+        TestWorld world;
+        TFormFindWord* window = makeWindow(world);
+        auto* help = new HelpStub(world.services);
+        world.roster.add(help);
+        window->show();
+        openText(world, window);
+        window->ButtonHelpClick();
+        window->UpDown1->setPosition(1);
+        for (int draw = 0; draw < 100 && window->foundCount() < 1; ++draw) {
+            window->ButtonNextClick();
+            const QString text = window->editor->text();
+            window->editorMouseUp(pointAfter(window, boxPositionOfTextOffset(text, window->promptStart()) + 1));
+        }
+        QCOMPARE(window->foundCount(), 1);
+        for (int i = 0; i < 65; ++i)
+            window->TimerSecTimer();
+        window->ButtonNextClick();
+        QVERIFY(window->TimerSec->isActive() && window->TimerPrompt->isActive());
+        QVERIFY(help->isVisible());
+
+        if (way == QLatin1String("exit"))
+            window->ButtonClose->click();
+        else if (way == QLatin1String("escape"))
+            QTest::keyClick(window, Qt::Key_Escape);
+        else if (way == QLatin1String("reject"))
+            window->reject();
+        else
+            window->close();
+
+        QVERIFY(!window->isVisible());
+        QVERIFY(!window->TimerSec->isActive() && !window->TimerPrompt->isActive());
+        QVERIFY(!help->isVisible());
+        QCOMPARE(world.readFile(QStringLiteral("bin/FindWord.txt")), QByteArray("1, 65\r\n"));
+    }
+
     void exit_writesTheResultsLineEachTime()
     {
         TestWorld world;
