@@ -153,7 +153,8 @@ void TMetronom::FormCreate()
     stopTimers();
     const QString help =
         installRoot() + QStringLiteral("help") + QDir::separator() + QStringLiteral("helpMetronom.rtf");
-    if (QFileInfo::exists(help))
+    m_hasIntro = QFileInfo::exists(help);
+    if (m_hasIntro)
         Editor->loadFile(help);
     else
         Editor->hide();
@@ -335,7 +336,9 @@ void TMetronom::ButtonEndClick()
 
 void TMetronom::FormClose()
 {
-    Editor->show();
+    // Without a help file the box would hold only the credits, over the table.
+    if (m_hasIntro)
+        Editor->show();
     stopTimers();
 }
 
