@@ -119,6 +119,7 @@ private Q_SLOTS:
     void settingsFields_changeEveryIntervalEachSecondOnOk();
     void settingsFields_cancelKeepsChangeInEffect();
     void settingsFields_acceptOnlyDigits();
+    void settingsWithoutMetronome_reportEveryButton();
 };
 
 void TestMetronome::cellNumbers_data()
@@ -578,6 +579,19 @@ void TestMetronome::settingsFields_acceptOnlyDigits()
     QCOMPARE(f.settings->Edit1->text(), QStringLiteral("123"));
     QTest::keyClick(f.settings->Edit1, Qt::Key_Backspace);
     QCOMPARE(f.settings->Edit1->text(), QStringLiteral("12"));
+}
+
+void TestMetronome::settingsWithoutMetronome_reportEveryButton()
+{
+    TestWorld world;
+    auto* settings = world.create<TFormMetronomSet>();
+    for (QPushButton* button : {settings->ButtonLoad, settings->ButtonUnLoad, settings->ButtonOK}) {
+        world.dialogs.clear();
+        button->click();
+        QCOMPARE(world.dialogs.shown.size(), 1);
+        QCOMPARE(world.dialogs.shown.last().kind, QStringLiteral("error"));
+        QCOMPARE(world.dialogs.shown.last().text, QStringLiteral("The metronome window is missing."));
+    }
 }
 
 QTEST_MAIN(TestMetronome)
