@@ -36,15 +36,6 @@ SpinEdit* makeSpin(const QString& name, int increment, QWidget* parent)
     return spin;
 }
 
-QPushButton* sizedButton(const QString& name, const QString& text, QWidget* parent)
-{
-    QPushButton* button = makeButton(name, text, parent);
-    button->resize(kButtonWidth, kButtonHeight);
-    // Enter presses only the focused button here, so no button is drawn as the default.
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TFormReaSet::TFormReaSet(Services& services) : QorForm(services, QStringLiteral("FormReaSet"))
@@ -77,9 +68,10 @@ TFormReaSet::TFormReaSet(Services& services) : QorForm(services, QStringLiteral(
     for (QWidget* hidden : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Label2)})
         hidden->hide();
 
-    ButtonCancel = sizedButton(QStringLiteral("ButtonCancel"), QStringLiteral("Отмена"), this);
-    Button3 = sizedButton(QStringLiteral("Button3"), QStringLiteral("Шрифт"), this);
-    Button1 = sizedButton(QStringLiteral("Button1"), QStringLiteral("OK"), this);
+    ButtonCancel =
+        sizedButton(QStringLiteral("ButtonCancel"), QStringLiteral("Отмена"), this, kButtonWidth, kButtonHeight);
+    Button3 = sizedButton(QStringLiteral("Button3"), QStringLiteral("Шрифт"), this, kButtonWidth, kButtonHeight);
+    Button1 = sizedButton(QStringLiteral("Button1"), QStringLiteral("OK"), this, kButtonWidth, kButtonHeight);
 
     // SpinEdit1KeyPress: the digits and Backspace only, in all five fields.
     DigitKeyFilter::install({Edit1, Edit2, SpinEdit1, SpinEdit2, SpinEdit3});

@@ -61,15 +61,6 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QPushButton* sizedButton(const QString& name, const QString& text, QWidget* parent, int width)
-{
-    QPushButton* button = makeButton(name, text, parent);
-    button->resize(width, kButtonHeight);
-    // Enter presses only the focused button here, so no button is drawn as the default.
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TFormRead::TFormRead(Services& services) : QorForm(services, QStringLiteral("FormRead"))
@@ -97,12 +88,16 @@ TFormRead::TFormRead(Services& services) : QorForm(services, QStringLiteral("For
     PanelRight->resize(kSidePanelWidth, 400);
 
     const int sideX = (kSidePanelWidth - kSideButtonWidth) / 2;
-    ButtonLoad = sizedButton(QStringLiteral("ButtonLoad"), QStringLiteral("Open"), PanelLeft, kSideButtonWidth);
+    ButtonLoad =
+        sizedButton(QStringLiteral("ButtonLoad"), QStringLiteral("Open"), PanelLeft, kSideButtonWidth, kButtonHeight);
     ButtonLoad->move(sideX, 20);
-    ButtonSet = sizedButton(QStringLiteral("ButtonSet"), QStringLiteral("Settings"), PanelRight, kSideButtonWidth);
-    ButtonHelp = sizedButton(QStringLiteral("ButtonHelp"), QStringLiteral("Help"), PanelRight, kSideButtonWidth);
+    ButtonSet = sizedButton(QStringLiteral("ButtonSet"), QStringLiteral("Settings"), PanelRight, kSideButtonWidth,
+                            kButtonHeight);
+    ButtonHelp =
+        sizedButton(QStringLiteral("ButtonHelp"), QStringLiteral("Help"), PanelRight, kSideButtonWidth, kButtonHeight);
     ButtonHelp->setEnabled(false);
-    ButtonEnd = sizedButton(QStringLiteral("ButtonEnd"), QStringLiteral("Exit"), PanelRight, kSideButtonWidth);
+    ButtonEnd =
+        sizedButton(QStringLiteral("ButtonEnd"), QStringLiteral("Exit"), PanelRight, kSideButtonWidth, kButtonHeight);
     for (QPushButton* button : {ButtonSet, ButtonHelp, ButtonEnd})
         button->move(sideX, 0);
 
@@ -159,10 +154,10 @@ TFormRead::TFormRead(Services& services) : QorForm(services, QStringLiteral("For
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameShape(QFrame::StyledPanel);
     Panel2->resize(4 * kBarButtonWidth + 5 * kBarSpacing, kButtonHeight + 20);
-    BitBtn1 = sizedButton(QStringLiteral("BitBtn1"), QStringLiteral("Start"), Panel2, kBarButtonWidth);
-    BitBtn2 = sizedButton(QStringLiteral("BitBtn2"), QStringLiteral("Go"), Panel2, kBarButtonWidth);
-    BitBtn3 = sizedButton(QStringLiteral("BitBtn3"), QStringLiteral("Step"), Panel2, kBarButtonWidth);
-    BitBtn4 = sizedButton(QStringLiteral("BitBtn4"), QStringLiteral("Pouse"), Panel2, kBarButtonWidth);
+    BitBtn1 = sizedButton(QStringLiteral("BitBtn1"), QStringLiteral("Start"), Panel2, kBarButtonWidth, kButtonHeight);
+    BitBtn2 = sizedButton(QStringLiteral("BitBtn2"), QStringLiteral("Go"), Panel2, kBarButtonWidth, kButtonHeight);
+    BitBtn3 = sizedButton(QStringLiteral("BitBtn3"), QStringLiteral("Step"), Panel2, kBarButtonWidth, kButtonHeight);
+    BitBtn4 = sizedButton(QStringLiteral("BitBtn4"), QStringLiteral("Pouse"), Panel2, kBarButtonWidth, kButtonHeight);
     const QStyle::StandardPixmap glyphs[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaPlay,
                                              QStyle::SP_MediaSeekForward, QStyle::SP_MediaPause};
     int x = kBarSpacing;

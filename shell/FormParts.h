@@ -27,6 +27,16 @@ inline QPushButton* makeButton(const QString& name, const QString& text, QWidget
     return button;
 }
 
+// A push button found by its name, of a design size. Enter clicks only the focused button in the windows
+// (QorForm), so no button is drawn as the default one.
+inline QPushButton* sizedButton(const QString& name, const QString& text, QWidget* parent, int width, int height)
+{
+    QPushButton* button = makeButton(name, text, parent);
+    button->resize(width, height);
+    button->setAutoDefault(false);
+    return button;
+}
+
 // A label found by its name.
 inline QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
 {
