@@ -1,27 +1,11 @@
 #include "FindWordText.h"
 
+#include "platform/Convert.h"
 #include "platform/Random.h"
 
 namespace {
 
 const QChar kBlank = QLatin1Char(' ');
-
-// Blanks and control characters: what trimming removes.
-bool isBlankOrControl(QChar c)
-{
-    return c.unicode() <= 32;
-}
-
-QString trimmed(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlankOrControl(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlankOrControl(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 // Character `position` of the text, counted from 1; position 0 and positions past the end hold no blank.
 bool blankAt(const QString& text, int position)
@@ -52,7 +36,7 @@ PhraseDraw phraseAt(const QString& text, int a, int wordCount)
     // With s > 0 the count starts at the blank before the phrase; at the start of the text there is no such blank,
     // so one character less is taken (else the phrase would end in the first letter of the next word).
     const int count = s > 0 ? e - s : e - 1;
-    return {trimmed(copy(text, s, qMin(count, kMaxPhraseLength))), s};
+    return {trimControls(copy(text, s, qMin(count, kMaxPhraseLength))), s};
 }
 
 std::optional<PhraseDraw> choosePhrase(const QString& text, int wordCount, Random& random, int maxDraws)
@@ -102,7 +86,7 @@ QString wordAt(const QString& text, int i)
         --s;
     while (i < n && !blankAt(text, i))
         ++i;
-    return trimmed(copy(text, s, i - s));
+    return trimControls(copy(text, s, i - s));
 }
 
 bool wordMatches(const QString& word, const QString& target)

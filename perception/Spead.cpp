@@ -1,6 +1,7 @@
 #include "Spead.h"
 
 #include "FrameCutter.h"
+#include "platform/Convert.h"
 #include "platform/Dialogs.h"
 #include "platform/ExternalPrograms.h"
 #include "platform/Fonts.h"
