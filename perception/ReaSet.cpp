@@ -10,12 +10,10 @@
 #include "shell/FormParts.h"
 #include "shell/Roster.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -150,8 +148,7 @@ void TFormReaSet::FormCreate()
 void TFormReaSet::showEvent(QShowEvent* event)
 {
     QorForm::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void TFormReaSet::paintEvent(QPaintEvent* event)

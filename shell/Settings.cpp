@@ -8,11 +8,9 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -108,8 +106,7 @@ void TFormSettings::FormCreate()
 void TFormSettings::showEvent(QShowEvent* event)
 {
     QorForm::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void TFormSettings::Small()
