@@ -25,10 +25,10 @@ namespace {
 
 const QString kSection = QStringLiteral("Speed_FindWord");
 
-QLabel* makeLabel(const QString& name, QWidget* parent)
+// A word-wrapped label of the left panel, its text at the top left.
+QLabel* wrappedLabel(const QString& name, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
+    QLabel* label = makeLabel(name, QString(), parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -72,23 +72,23 @@ TFormFindWord::TFormFindWord(Services& services) : QorForm(services, QStringLite
     ButtonNext->setGeometry(8, 48, 134, 32);
     ButtonPrompt = makeButton(QStringLiteral("ButtonPrompt"), QStringLiteral("Prompt"), Panel2);
     ButtonPrompt->setGeometry(8, 88, 134, 32);
-    LabelSlov = makeLabel(QStringLiteral("LabelSlov"), Panel2);
+    LabelSlov = wrappedLabel(QStringLiteral("LabelSlov"), Panel2);
     LabelSlov->setGeometry(8, 136, 102, 54);
     UpDown1 = new UpDown(Panel2);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setRange(1, 100);
     UpDown1->setPosition(10);
     UpDown1->move(112, 136);
-    LabelShowTime = makeLabel(QStringLiteral("LabelShowTime"), Panel2);
+    LabelShowTime = wrappedLabel(QStringLiteral("LabelShowTime"), Panel2);
     LabelShowTime->setGeometry(8, 192, 102, 62);
     UpDown2 = new UpDown(Panel2);
     UpDown2->setObjectName(QStringLiteral("UpDown2"));
     UpDown2->setRange(1, 60);
     UpDown2->setPosition(10);
     UpDown2->move(113, 192);
-    LabelProbelov = makeLabel(QStringLiteral("LabelProbelov"), Panel2);
+    LabelProbelov = wrappedLabel(QStringLiteral("LabelProbelov"), Panel2);
     LabelProbelov->setGeometry(8, 256, 134, 50);
-    LabelTime = makeLabel(QStringLiteral("LabelTime"), Panel2);
+    LabelTime = wrappedLabel(QStringLiteral("LabelTime"), Panel2);
     LabelTime->setGeometry(8, 312, 134, 60);
     ButtonPouse = makeButton(QStringLiteral("ButtonPouse"), QStringLiteral("Pouse"), Panel2);
     ButtonPouse->setGeometry(8, 416, 134, 32);
