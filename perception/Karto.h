@@ -40,7 +40,6 @@ public:
     const QString& distractorLetter() const { return m_distractor; }
     int rightCount() const { return m_right; }
     int fieldLines() const { return m_fieldLines; }
-    int taskSeconds() const { return m_taskSeconds; }
     // The display lines of the letter field.
     QStringList fieldText() const;
     // Gives the letter field a font and wraps the current task to it.

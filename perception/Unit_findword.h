@@ -28,8 +28,6 @@ public:
     int foundCount() const { return m_found; }
     const QString& targetPhrase() const { return m_target; }
     int promptStart() const { return m_promptStart; }
-    int promptLength() const { return m_promptLength; }
-    const QString& currentFile() const { return m_currentFile; }
 
     QLabel* Panel4;
     QSplitter* Splitter1;
