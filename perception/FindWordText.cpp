@@ -1,27 +1,11 @@
 #include "FindWordText.h"
 
+#include "platform/Convert.h"
 #include "platform/Random.h"
 
 namespace {
 
 const QChar kBlank = QLatin1Char(' ');
-
-// Blanks and control characters: what trimming removes.
-bool isBlankOrControl(QChar c)
-{
-    return c.unicode() <= 32;
-}
-
-QString trimmed(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlankOrControl(text.at(begin)))
-        ++begin;
-    while (end > begin && isBlankOrControl(text.at(end - 1)))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 // Character `position` of the text, counted from 1; position 0 and positions past the end hold no blank.
 bool blankAt(const QString& text, int position)
@@ -51,7 +35,8 @@ PhraseDraw phraseAt(const QString& text, int a, int wordCount)
     }
     // With s > 0 the count starts at the blank before the phrase; at the start of the text there is no such blank,
     // so one character less is taken (else the phrase would end in the first letter of the next word).
-    return {trimmed(copy(text, s, s > 0 ? e - s : e - 1)), s};
+    const int count = s > 0 ? e - s : e - 1;
+    return {trimControls(copy(text, s, qMin(count, kMaxPhraseLength))), s};
 }
 
 std::optional<PhraseDraw> choosePhrase(const QString& text, int wordCount, Random& random, int maxDraws)
@@ -64,30 +49,33 @@ std::optional<PhraseDraw> choosePhrase(const QString& text, int wordCount, Rando
     return std::nullopt;
 }
 
-QString normalisePhrase(QString phrase)
+QString normalisePhrase(const QString& phrase)
 {
-    for (bool found = true; found;) {
-        found = false;
-        for (const QChar breaker : {QLatin1Char('\t'), QLatin1Char('\r'), QLatin1Char('\n')}) {
-            const qsizetype at = phrase.indexOf(breaker);
-            if (at < 0)
-                continue;
-            found = true;
-            qsizetype begin = at;
-            while (begin > 0 && isBlankOrControl(phrase.at(begin - 1)))
-                --begin;
-            qsizetype end = at + 1;
-            while (end < phrase.size() && isBlankOrControl(phrase.at(end)))
-                ++end;
-            phrase.replace(begin, end - begin, kBlank);
+    // One pass over the runs of blanks and control characters: a run that holds a tab, CR or LF becomes one blank,
+    // any other run keeps its characters with each row of blanks shrunk to one.
+    QString result;
+    result.reserve(phrase.size());
+    for (qsizetype i = 0; i < phrase.size();) {
+        if (!isBlankOrControl(phrase.at(i))) {
+            result.append(phrase.at(i++));
+            continue;
         }
-        const qsizetype doubled = phrase.indexOf(QStringLiteral("  "));
-        if (doubled >= 0) {
-            found = true;
-            phrase.remove(doubled, 1);
+        qsizetype end = i;
+        bool breaks = false;
+        for (; end < phrase.size() && isBlankOrControl(phrase.at(end)); ++end) {
+            const QChar c = phrase.at(end);
+            breaks = breaks || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
         }
+        if (breaks) {
+            result.append(kBlank);
+        } else {
+            for (qsizetype j = i; j < end; ++j)
+                if (phrase.at(j) != kBlank || j == i || phrase.at(j - 1) != kBlank)
+                    result.append(phrase.at(j));
+        }
+        i = end;
     }
-    return phrase;
+    return result;
 }
 
 QString wordAt(const QString& text, int i)
@@ -98,7 +86,7 @@ QString wordAt(const QString& text, int i)
         --s;
     while (i < n && !blankAt(text, i))
         ++i;
-    return trimmed(copy(text, s, i - s));
+    return trimControls(copy(text, s, i - s));
 }
 
 bool wordMatches(const QString& word, const QString& target)

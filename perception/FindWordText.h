@@ -11,6 +11,10 @@ class Random;
 // How many random points are tried for a phrase before the text is taken to have none.
 constexpr int kMaxPhraseDraws = 10000;
 
+// The longest phrase taken, in characters: a text without blanks would otherwise be one phrase as a whole. A phrase
+// of the most words (100) of ordinary text stays well below it.
+constexpr int kMaxPhraseLength = 2000;
+
 struct PhraseDraw
 {
     // The phrase with blanks and control characters trimmed from both ends.
@@ -20,7 +24,8 @@ struct PhraseDraw
 };
 
 // The phrase at the random point a (0 <= a < text length): from the start of the word at a (or from a, when a
-// blank stands before it) through wordCount blank-ended words, or to the end of the text.
+// blank stands before it) through wordCount blank-ended words, or to the end of the text; at most
+// kMaxPhraseLength characters of it.
 PhraseDraw phraseAt(const QString& text, int a, int wordCount);
 
 // Draws random points until the phrase there has at least 4 characters; nullopt after maxDraws draws without one
@@ -30,7 +35,7 @@ std::optional<PhraseDraw> choosePhrase(const QString& text, int wordCount, Rando
 
 // The phrase as it is shown and searched: every tab, CR and LF with the blanks and control characters around it
 // becomes one blank, and runs of blanks shrink to one.
-QString normalisePhrase(QString phrase);
+QString normalisePhrase(const QString& phrase);
 
 // The word at the text position i (an offset from 0): the blank-separated word that ends at or after the character
 // before i, trimmed of blanks and control characters.

@@ -1,27 +1,9 @@
 #include "FrameCutter.h"
 
+#include "platform/Convert.h"
+
 #include <algorithm>
 #include <limits>
-
-namespace {
-
-bool isBlankOrControl(QChar c)
-{
-    return c.unicode() <= 0x20;
-}
-
-} // namespace
-
-QString trimControls(const QString& text)
-{
-    int begin = 0;
-    int end = text.size();
-    while (begin < end && isBlankOrControl(text[begin]))
-        ++begin;
-    while (end > begin && isBlankOrControl(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 QStringList cutFrames(const QString& text, int lettersPerFrame)
 {

@@ -10,9 +10,6 @@ constexpr int kDefaultLettersPerFrame = 15;
 // The shortest show time the clock's acceleration may reach, in ms: a frame shown for less cannot be read.
 constexpr int kMinShowTime = 30;
 
-// The text without blanks and control characters (U+0000 to U+0020) at both ends.
-QString trimControls(const QString& text);
-
 // Cuts a text into frames. A frame ends at the first full stop after its 4th character or at the first blank
 // after its lettersPerFrame-th character, whichever comes first; the last two characters of what remains are
 // never cut points. Each frame keeps its full stop or blank; what follows it is trimmed at both ends before the

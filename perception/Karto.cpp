@@ -259,15 +259,8 @@ void TFormKarto::Splitter1Moved()
 {
     const int top = 41;
     const int height = this->height() - top;
-    m_leftWidth = qMax(150, m_leftWidth);
+    m_leftWidth = layOutSplitWindow(this, PanelTop, top, Splitter1, PanelRight, m_leftWidth, 150);
     const int left = m_leftWidth;
-
-    PanelTop->setGeometry(0, 0, width(), top);
-    Splitter1->setGeometry(0, top, width() - left, height);
-    Splitter1->setSizes({left, qMax(0, width() - 2 * left - Splitter1->handleWidth())});
-    PanelLeft->resize(left, height);
-    PanelMiddle->resize(qMax(0, width() - 2 * left - Splitter1->handleWidth()), height);
-    PanelRight->setGeometry(width() - left, top, left, height);
 
     // The buttons stand at the bottom of the right panel, measured from the window height.
     const int H = this->height();
@@ -375,8 +368,10 @@ void TFormKarto::New()
     Label2->setText(prompt(QStringLiteral("Enter the amount of letters =\"")));
     Edit1->clear();
 
-    const int total = 1 + random.random(Slov - 1);
-    m_right = 1 + random.random(SlovWrong - 1);
+    // random(k) gives 0 for k <= 0; limits below 1 are raised first, so a stored limit of -2147483648 does not
+    // overflow.
+    const int total = 1 + random.random(qMax(1, Slov) - 1);
+    m_right = 1 + random.random(qMax(1, SlovWrong) - 1);
 
     // The field is one line of blanks (kept in "temp.txt") wrapped into display lines of the field's width.
     writeLines(programFolder() + QStringLiteral("temp.txt"), {QString(kFieldBlanks, QLatin1Char(' '))});
@@ -515,12 +510,17 @@ void TFormKarto::ButtonHelpClick()
 
 void TFormKarto::ButtonEndClick()
 {
+    // Every way of closing leaves the exercise the same way (FormClose).
+    reject();
+}
+
+void TFormKarto::FormClose()
+{
     Memo->hide();
     Editor1->show();
     TimerPro->stop();
     timerSek->stop();
     TimerTask->stop();
-    close();
 }
 
 void TFormKarto::FormKeyPress(QChar key)

@@ -25,6 +25,8 @@ public:
 
     void FormCreate() override;
     void FormDestroy() override;
+    // Every way of closing hides the letter field, shows the help text and stops the three timers.
+    void FormClose() override;
     void userFontsChanged(const QFont& small, const QFont& big) override;
 
     // The limits the settings window edits: tasks place fewer than Slov letters of which fewer than SlovWrong are
@@ -38,7 +40,6 @@ public:
     const QString& distractorLetter() const { return m_distractor; }
     int rightCount() const { return m_right; }
     int fieldLines() const { return m_fieldLines; }
-    int taskSeconds() const { return m_taskSeconds; }
     // The display lines of the letter field.
     QStringList fieldText() const;
     // Gives the letter field a font and wraps the current task to it.

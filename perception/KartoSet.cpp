@@ -10,12 +10,10 @@
 #include "shell/Roster.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -86,8 +84,7 @@ void TFormKartoSet::FormCreate()
 {
     setFixedSize(Button1->x() + Button1->width() + 40, Button1->y() + Button1->height() + 40);
     Label1->setGeometry(3, 10, width() - 6, 40);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen();
 
     if (const TFormKarto* karto = trainer())
         setFolders(karto->programFolder(), karto->installRoot());

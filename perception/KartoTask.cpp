@@ -3,6 +3,7 @@
 #include "platform/Random.h"
 
 #include <QSet>
+#include <algorithm>
 
 QString letterEntry(const QString& line)
 {
@@ -114,19 +115,22 @@ Placement placeLetters(QStringList& lines, const QString& letter, int count, int
 
 void difficultyStep(KartoDifficulty& state, Random& random)
 {
+    // Wide arithmetic: stored and typed limits reach the whole int range.
+    qint64 total = state.total;
+    qint64 target = state.target;
     if (state.slow >= 100) {
-        state.total -= 1 + random.random(5);
-        state.target -= 1 + random.random(10);
+        total -= 1 + random.random(5);
+        target -= 1 + random.random(10);
     }
     if (state.success >= 100) {
-        state.total += 1 + random.random(5);
-        state.target += 1 + random.random(10);
+        total += 1 + random.random(5);
+        target += 1 + random.random(10);
     }
-    state.total = qBound(1, state.total, 20);
-    if (state.total + 3 < state.target)
-        state.target += 3;
-    if (state.target < 1)
-        state.target = 1;
+    total = std::clamp<qint64>(total, 1, 20);
+    if (total + 3 < target)
+        target += 3;
+    state.total = int(total);
+    state.target = int(std::clamp<qint64>(target, 1, kMaxTargetLimit));
     if (state.slow >= 100 || state.success >= 100) {
         state.slow = 0;
         state.success = 0;

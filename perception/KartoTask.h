@@ -59,8 +59,13 @@ struct KartoDifficulty
     int success = 0;
 };
 
+// The target count limit never passes the cells of a field: more target letters could never be placed, and a
+// limit that grows by 3 every second stays far from overflowing.
+constexpr int kMaxTargetLimit = kFieldBlanks;
+
 // One tick of the difficulty timer: a full slow bar makes tasks easier, a full success bar harder; the limits
-// are kept in their bounds and both bars start again once either was full.
+// are kept in their bounds (the target count limit within 1 ... kMaxTargetLimit) and both bars start again once
+// either was full.
 void difficultyStep(KartoDifficulty& state, Random& random);
 
 // The limits confirmed in the settings window: at least 5 letters, and a target count limit of 3 or more that

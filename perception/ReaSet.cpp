@@ -10,12 +10,10 @@
 #include "shell/FormParts.h"
 #include "shell/Roster.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -34,15 +32,6 @@ SpinEdit* makeSpin(const QString& name, int increment, QWidget* parent)
     spin->setIncrement(increment);
     spin->resize(kFieldWidth, 28);
     return spin;
-}
-
-QPushButton* sizedButton(const QString& name, const QString& text, QWidget* parent)
-{
-    QPushButton* button = makeButton(name, text, parent);
-    button->resize(kButtonWidth, kButtonHeight);
-    // Enter presses only the focused button here, so no button is drawn as the default.
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -77,9 +66,10 @@ TFormReaSet::TFormReaSet(Services& services) : QorForm(services, QStringLiteral(
     for (QWidget* hidden : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Edit1), static_cast<QWidget*>(Label2)})
         hidden->hide();
 
-    ButtonCancel = sizedButton(QStringLiteral("ButtonCancel"), QStringLiteral("Отмена"), this);
-    Button3 = sizedButton(QStringLiteral("Button3"), QStringLiteral("Шрифт"), this);
-    Button1 = sizedButton(QStringLiteral("Button1"), QStringLiteral("OK"), this);
+    ButtonCancel =
+        sizedButton(QStringLiteral("ButtonCancel"), QStringLiteral("Отмена"), this, kButtonWidth, kButtonHeight);
+    Button3 = sizedButton(QStringLiteral("Button3"), QStringLiteral("Шрифт"), this, kButtonWidth, kButtonHeight);
+    Button1 = sizedButton(QStringLiteral("Button1"), QStringLiteral("OK"), this, kButtonWidth, kButtonHeight);
 
     // SpinEdit1KeyPress: the digits and Backspace only, in all five fields.
     DigitKeyFilter::install({Edit1, Edit2, SpinEdit1, SpinEdit2, SpinEdit3});
@@ -158,8 +148,7 @@ void TFormReaSet::FormCreate()
 void TFormReaSet::showEvent(QShowEvent* event)
 {
     QorForm::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void TFormReaSet::paintEvent(QPaintEvent* event)

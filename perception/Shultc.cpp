@@ -278,11 +278,8 @@ void TFormShultz::DrawTable(QPainter& painter)
 
 void TFormShultz::Sett()
 {
-    if (QorForm* dialog = services().roster().FormShultzSet()) {
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
-    }
+    if (QorForm* dialog = services().roster().FormShultzSet())
+        dialog->showModeless();
 }
 
 void TFormShultz::ButtonHelpClick()

@@ -5,11 +5,9 @@
 #include "platform/KeyFilter.h"
 #include "shell/Roster.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 TFormShultzSet::TFormShultzSet(Services& services) : QorForm(services, QStringLiteral("FormShultzSet"))
 {
@@ -76,8 +74,7 @@ void TFormShultzSet::fitToButton(int margin)
 void TFormShultzSet::FormCreate()
 {
     fitToButton(30);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen();
 
     if (QorForm* shultz = services().roster().FormShultz())
         setFolders(shultz->programFolder(), shultz->installRoot());

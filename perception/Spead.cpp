@@ -1,6 +1,7 @@
 #include "Spead.h"
 
 #include "FrameCutter.h"
+#include "platform/Convert.h"
 #include "platform/Dialogs.h"
 #include "platform/ExternalPrograms.h"
 #include "platform/Fonts.h"
@@ -33,6 +34,8 @@ constexpr int kButtonHeight = 34;
 constexpr int kBarButtonWidth = 112;
 constexpr int kBarSpacing = 10;
 constexpr int kEchoHeight = 60;
+// The echo label lies 3 px inside the echo panel on either side.
+constexpr int kEchoMinWidth = 6;
 
 // A label that keeps the height of one line of its font, as an auto-sized label does.
 class LineHeightLabel : public QLabel
@@ -58,15 +61,6 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
-
-QPushButton* sizedButton(const QString& name, const QString& text, QWidget* parent, int width)
-{
-    QPushButton* button = makeButton(name, text, parent);
-    button->resize(width, kButtonHeight);
-    // Enter presses only the focused button here, so no button is drawn as the default.
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 
@@ -95,12 +89,16 @@ TFormRead::TFormRead(Services& services) : QorForm(services, QStringLiteral("For
     PanelRight->resize(kSidePanelWidth, 400);
 
     const int sideX = (kSidePanelWidth - kSideButtonWidth) / 2;
-    ButtonLoad = sizedButton(QStringLiteral("ButtonLoad"), QStringLiteral("Open"), PanelLeft, kSideButtonWidth);
+    ButtonLoad =
+        sizedButton(QStringLiteral("ButtonLoad"), QStringLiteral("Open"), PanelLeft, kSideButtonWidth, kButtonHeight);
     ButtonLoad->move(sideX, 20);
-    ButtonSet = sizedButton(QStringLiteral("ButtonSet"), QStringLiteral("Settings"), PanelRight, kSideButtonWidth);
-    ButtonHelp = sizedButton(QStringLiteral("ButtonHelp"), QStringLiteral("Help"), PanelRight, kSideButtonWidth);
+    ButtonSet = sizedButton(QStringLiteral("ButtonSet"), QStringLiteral("Settings"), PanelRight, kSideButtonWidth,
+                            kButtonHeight);
+    ButtonHelp =
+        sizedButton(QStringLiteral("ButtonHelp"), QStringLiteral("Help"), PanelRight, kSideButtonWidth, kButtonHeight);
     ButtonHelp->setEnabled(false);
-    ButtonEnd = sizedButton(QStringLiteral("ButtonEnd"), QStringLiteral("Exit"), PanelRight, kSideButtonWidth);
+    ButtonEnd =
+        sizedButton(QStringLiteral("ButtonEnd"), QStringLiteral("Exit"), PanelRight, kSideButtonWidth, kButtonHeight);
     for (QPushButton* button : {ButtonSet, ButtonHelp, ButtonEnd})
         button->move(sideX, 0);
 
@@ -157,10 +155,10 @@ TFormRead::TFormRead(Services& services) : QorForm(services, QStringLiteral("For
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setFrameShape(QFrame::StyledPanel);
     Panel2->resize(4 * kBarButtonWidth + 5 * kBarSpacing, kButtonHeight + 20);
-    BitBtn1 = sizedButton(QStringLiteral("BitBtn1"), QStringLiteral("Start"), Panel2, kBarButtonWidth);
-    BitBtn2 = sizedButton(QStringLiteral("BitBtn2"), QStringLiteral("Go"), Panel2, kBarButtonWidth);
-    BitBtn3 = sizedButton(QStringLiteral("BitBtn3"), QStringLiteral("Step"), Panel2, kBarButtonWidth);
-    BitBtn4 = sizedButton(QStringLiteral("BitBtn4"), QStringLiteral("Pouse"), Panel2, kBarButtonWidth);
+    BitBtn1 = sizedButton(QStringLiteral("BitBtn1"), QStringLiteral("Start"), Panel2, kBarButtonWidth, kButtonHeight);
+    BitBtn2 = sizedButton(QStringLiteral("BitBtn2"), QStringLiteral("Go"), Panel2, kBarButtonWidth, kButtonHeight);
+    BitBtn3 = sizedButton(QStringLiteral("BitBtn3"), QStringLiteral("Step"), Panel2, kBarButtonWidth, kButtonHeight);
+    BitBtn4 = sizedButton(QStringLiteral("BitBtn4"), QStringLiteral("Pouse"), Panel2, kBarButtonWidth, kButtonHeight);
     const QStyle::StandardPixmap glyphs[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaPlay,
                                              QStyle::SP_MediaSeekForward, QStyle::SP_MediaPause};
     int x = kBarSpacing;
@@ -219,8 +217,10 @@ void TFormRead::FormCreate()
     wordsPerFrame = store.ReadInteger(section, QStringLiteral("p1"), 0);
     lettersPerFrame = store.ReadInteger(section, QStringLiteral("KolBukv"), 50);
     Label1->resize(store.ReadInteger(section, QStringLiteral("Label1Width"), 300), Label1->height());
-    showTime = store.ReadInteger(section, QStringLiteral("TimeShow"), 300);
-    echoWidth = store.ReadInteger(section, QStringLiteral("WindowWidt"), 300);
+    // A stored show time below the floor would leave the frame timer dead (negative) or busy (0); an echo width
+    // beyond the widget limits would overflow the layout.
+    showTime = qMax(kMinShowTime, store.ReadInteger(section, QStringLiteral("TimeShow"), 300));
+    echoWidth = qBound(kEchoMinWidth, store.ReadInteger(section, QStringLiteral("WindowWidt"), 300), QWIDGETSIZE_MAX);
     acceleration = store.ReadInteger(section, QStringLiteral("IzmenenieSkorosti"), 1);
     frames.clear();
     computeFolders();
@@ -313,6 +313,7 @@ void TFormRead::fitEchoLabel()
 
 void TFormRead::setFrameInterval(int ms)
 {
+    ms = qMax(kMinShowTime, ms);
     if (TimerShow->interval() != ms)
         TimerShow->setInterval(ms);
 }

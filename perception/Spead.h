@@ -34,8 +34,8 @@ public:
     // The help file below the install root.
     static QString helpFileName();
 
-    // Sets the frame timer's interval; like the timer it stands for, the timer restarts only when the interval
-    // changes, so a steady show keeps its beat.
+    // Sets the frame timer's interval, at least kMinShowTime; like the timer it stands for, the timer restarts only
+    // when the interval changes, so a steady show keeps its beat.
     void setFrameInterval(int ms);
     // The fonts of the echo label, the frame label, the measuring box and Label2 (the settings window's Font).
     void setDisplayFont(const QFont& font);

@@ -12,7 +12,7 @@ const QString kUgolDefaultMask = QStringLiteral("1111111111000000000000000000000
 
 bool isUsableCharacterPair(const QString& library, const QString& mask)
 {
-    if (mask.size() < 2 || library.size() != mask.size())
+    if (mask.size() < 2 || library.size() < mask.size())
         return false;
     for (int i = 0; i < mask.size() - 1; ++i)
         if (mask[i] < QLatin1Char('0') || mask[i] > QLatin1Char('9'))

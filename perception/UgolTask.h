@@ -9,8 +9,8 @@ class Random;
 extern const QString kUgolDefaultLibrary;
 extern const QString kUgolDefaultMask;
 
-// True when the pair can be drawn from: equal lengths of at least 2 and a decimal digit at every drawn position
-// of the mask.
+// True when the pair can be drawn from: a mask of at least 2 characters with a decimal digit at every drawn
+// position, and a library at least as long (its characters past the mask are never drawn).
 bool isUsableCharacterPair(const QString& library, const QString& mask);
 
 struct UgolTask

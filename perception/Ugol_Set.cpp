@@ -8,11 +8,9 @@
 #include "shell/Roster.h"
 #include "shell/SettingsStore.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -82,8 +80,7 @@ void TFormUgolSet::FormCreate()
     loadSettings();
     FormActivate();
     setFixedSize(Button1->geometry().right() + 1 + 30, Button1->geometry().bottom() + 1 + 30);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    centreOnScreen();
 
     if (QorForm* ugol = services().roster().FormUgol())
         setFolders(ugol->programFolder(), ugol->installRoot());

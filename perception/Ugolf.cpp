@@ -345,11 +345,8 @@ void TFormUgol::TimerWaitTimer()
 void TFormUgol::Settup()
 {
     TimerWait->stop();
-    if (QorForm* dialog = services().roster().FormUgolSet()) {
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
-    }
+    if (QorForm* dialog = services().roster().FormUgolSet())
+        dialog->showModeless();
 }
 
 void TFormUgol::ButtonHelpClick()

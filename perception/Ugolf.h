@@ -40,7 +40,6 @@ public:
     int shownDistance() const { return m_shown; }
     QString expectedAnswer() const { return m_leftGroup + m_rightGroup; }
     int centreX() const { return m_cx; }
-    int centreY() const { return m_cy; }
 
     QLabel* Panel1;
     QLabel* LabelL;

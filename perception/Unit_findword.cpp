@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -26,10 +25,10 @@ namespace {
 
 const QString kSection = QStringLiteral("Speed_FindWord");
 
-QLabel* makeLabel(const QString& name, QWidget* parent)
+// A word-wrapped label of the left panel, its text at the top left.
+QLabel* wrappedLabel(const QString& name, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
+    QLabel* label = makeLabel(name, QString(), parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -73,23 +72,23 @@ TFormFindWord::TFormFindWord(Services& services) : QorForm(services, QStringLite
     ButtonNext->setGeometry(8, 48, 134, 32);
     ButtonPrompt = makeButton(QStringLiteral("ButtonPrompt"), QStringLiteral("Prompt"), Panel2);
     ButtonPrompt->setGeometry(8, 88, 134, 32);
-    LabelSlov = makeLabel(QStringLiteral("LabelSlov"), Panel2);
+    LabelSlov = wrappedLabel(QStringLiteral("LabelSlov"), Panel2);
     LabelSlov->setGeometry(8, 136, 102, 54);
     UpDown1 = new UpDown(Panel2);
     UpDown1->setObjectName(QStringLiteral("UpDown1"));
     UpDown1->setRange(1, 100);
     UpDown1->setPosition(10);
     UpDown1->move(112, 136);
-    LabelShowTime = makeLabel(QStringLiteral("LabelShowTime"), Panel2);
+    LabelShowTime = wrappedLabel(QStringLiteral("LabelShowTime"), Panel2);
     LabelShowTime->setGeometry(8, 192, 102, 62);
     UpDown2 = new UpDown(Panel2);
     UpDown2->setObjectName(QStringLiteral("UpDown2"));
     UpDown2->setRange(1, 60);
     UpDown2->setPosition(10);
     UpDown2->move(113, 192);
-    LabelProbelov = makeLabel(QStringLiteral("LabelProbelov"), Panel2);
+    LabelProbelov = wrappedLabel(QStringLiteral("LabelProbelov"), Panel2);
     LabelProbelov->setGeometry(8, 256, 134, 50);
-    LabelTime = makeLabel(QStringLiteral("LabelTime"), Panel2);
+    LabelTime = wrappedLabel(QStringLiteral("LabelTime"), Panel2);
     LabelTime->setGeometry(8, 312, 134, 60);
     ButtonPouse = makeButton(QStringLiteral("ButtonPouse"), QStringLiteral("Pouse"), Panel2);
     ButtonPouse->setGeometry(8, 416, 134, 32);
@@ -205,18 +204,8 @@ void TFormFindWord::resizeEvent(QResizeEvent* event)
 
 void TFormFindWord::Splitter1Paint()
 {
-    const int top = 41;
-    const int height = this->height() - top;
-    m_leftWidth = qMax(120, m_leftWidth);
+    m_leftWidth = layOutSplitWindow(this, Panel4, 41, Splitter1, Panel1, m_leftWidth, 120);
     const int left = m_leftWidth;
-    const int middle = qMax(0, width() - 2 * left - Splitter1->handleWidth());
-
-    Panel4->setGeometry(0, 0, width(), top);
-    Splitter1->setGeometry(0, top, width() - left, height);
-    Splitter1->setSizes({left, middle});
-    Panel2->resize(left, height);
-    editor->resize(middle, height);
-    Panel1->setGeometry(width() - left, top, left, height);
 
     const int H = this->height();
     ButtonClose->move(left - 20 - ButtonClose->width(), H - 90);
@@ -385,12 +374,17 @@ void TFormFindWord::ButtonHelpClick()
 
 void TFormFindWord::ButtonCloseClick()
 {
+    // Every way of closing, Escape included, leaves the exercise the same way (FormClose).
+    reject();
+}
+
+void TFormFindWord::FormClose()
+{
     TimerPrompt->stop();
     TimerSec->stop();
     if (QorForm* help = services().roster().window(QStringLiteral("FormHelp")))
         help->close();
     SaveResults();
-    close();
 }
 
 void TFormFindWord::SaveResults()
@@ -399,16 +393,6 @@ void TFormFindWord::SaveResults()
         return;
     AppendResult(programFolder(), QStringLiteral("FindWord.txt"), QStringLiteral("%1, %2").arg(m_found).arg(m_seconds),
                  ResultsVariant::A);
-}
-
-void TFormFindWord::keyPressEvent(QKeyEvent* event)
-{
-    // The window has no frame to close it by; Escape leaves it the way Exit does.
-    if (event->key() == Qt::Key_Escape) {
-        guard([this] { ButtonCloseClick(); });
-        return;
-    }
-    QorForm::keyPressEvent(event);
 }
 
 bool TFormFindWord::eventFilter(QObject* watched, QEvent* event)

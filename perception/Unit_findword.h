@@ -21,13 +21,13 @@ public:
 
     void FormCreate() override;
     void FormDestroy() override;
+    // Every way of closing stops both timers, closes the help window and writes the results line.
+    void FormClose() override;
 
     int seconds() const { return m_seconds; }
     int foundCount() const { return m_found; }
     const QString& targetPhrase() const { return m_target; }
     int promptStart() const { return m_promptStart; }
-    int promptLength() const { return m_promptLength; }
-    const QString& currentFile() const { return m_currentFile; }
 
     QLabel* Panel4;
     QSplitter* Splitter1;
@@ -75,7 +75,6 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -29,13 +29,6 @@ constexpr int kDefaultRowHeight = 26;
 constexpr const char* kMarker = "****";
 constexpr qint64 kNsPerMs = 1000000;
 
-QPushButton* sizedButton(QWidget* parent, const char* name, const QString& text)
-{
-    QPushButton* button = makeButton(QLatin1String(name), text, parent);
-    button->resize(kButtonWidth, kButtonHeight);
-    return button;
-}
-
 } // namespace
 
 TMetronom::TMetronom(Services& services) : QorForm(services, QStringLiteral("Metronom"))
@@ -97,13 +90,15 @@ TMetronom::TMetronom(Services& services) : QorForm(services, QStringLiteral("Met
     StringGrid1->setCurrentCell(0, 0);
     StringGrid1->installEventFilter(this);
 
-    ButtonNext = sizedButton(this, "ButtonNext", QStringLiteral("Начать"));
-    ButtonPouse = sizedButton(this, "ButtonPouse", QStringLiteral("Стоп"));
-    ButtonSet = sizedButton(this, "ButtonSet", QStringLiteral("Установки"));
-    ButtonInit = sizedButton(this, "ButtonInit", QStringLiteral("Нач. уст"));
-    ButtonHelp = sizedButton(this, "ButtonHelp", QStringLiteral("Помощь"));
+    ButtonNext = sizedButton(QStringLiteral("ButtonNext"), QStringLiteral("Начать"), this, kButtonWidth, kButtonHeight);
+    ButtonPouse = sizedButton(QStringLiteral("ButtonPouse"), QStringLiteral("Стоп"), this, kButtonWidth, kButtonHeight);
+    ButtonSet =
+        sizedButton(QStringLiteral("ButtonSet"), QStringLiteral("Установки"), this, kButtonWidth, kButtonHeight);
+    ButtonInit =
+        sizedButton(QStringLiteral("ButtonInit"), QStringLiteral("Нач. уст"), this, kButtonWidth, kButtonHeight);
+    ButtonHelp = sizedButton(QStringLiteral("ButtonHelp"), QStringLiteral("Помощь"), this, kButtonWidth, kButtonHeight);
     ButtonHelp->setEnabled(false);
-    ButtonEnd = sizedButton(this, "ButtonEnd", QStringLiteral("Выход"));
+    ButtonEnd = sizedButton(QStringLiteral("ButtonEnd"), QStringLiteral("Выход"), this, kButtonWidth, kButtonHeight);
     ButtonNext->move(kLeftButtonsLeft, 0);
     ButtonPouse->move(kLeftButtonsLeft, 0);
 
@@ -153,7 +148,8 @@ void TMetronom::FormCreate()
     stopTimers();
     const QString help =
         installRoot() + QStringLiteral("help") + QDir::separator() + QStringLiteral("helpMetronom.rtf");
-    if (QFileInfo::exists(help))
+    m_hasIntro = QFileInfo::exists(help);
+    if (m_hasIntro)
         Editor->loadFile(help);
     else
         Editor->hide();
@@ -335,7 +331,9 @@ void TMetronom::ButtonEndClick()
 
 void TMetronom::FormClose()
 {
-    Editor->show();
+    // Without a help file the box would hold only the credits, over the table.
+    if (m_hasIntro)
+        Editor->show();
     stopTimers();
 }
 

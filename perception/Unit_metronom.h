@@ -89,4 +89,6 @@ private:
     // When the next beat is due, on m_clock (nanoseconds).
     QElapsedTimer m_clock;
     qint64 m_due = 0;
+    // The help file was found: the intro text shows until the first start and again after Exit.
+    bool m_hasIntro = false;
 };

@@ -109,8 +109,10 @@ TFormMetronomSet::TFormMetronomSet(Services& services) : QorForm(services, QStri
 
 void TFormMetronomSet::FormCreate()
 {
-    if (TMetronom* owner = metronom())
+    if (const TMetronom* owner = services().roster().Metronom())
         setFolders(owner->programFolder(), owner->installRoot());
+    else
+        computeFolders();
     loadPhraseList();
     setWindowTitle(LookupPhrase(QStringLiteral("Metronom")));
     Label1->setText(LookupPhrase(QStringLiteral("Metronom")));
@@ -129,9 +131,12 @@ void TFormMetronomSet::FormDestroy()
     savePhraseList();
 }
 
-TMetronom* TFormMetronomSet::metronom() const
+TMetronom& TFormMetronomSet::metronom() const
 {
-    return services().roster().Metronom();
+    TMetronom* owner = services().roster().Metronom();
+    if (!owner)
+        throw QorError(QStringLiteral("The metronome window is missing."));
+    return *owner;
 }
 
 QString TFormMetronomSet::defaultFile() const
@@ -141,10 +146,10 @@ QString TFormMetronomSet::defaultFile() const
 
 void TFormMetronomSet::ButtonLoadClick()
 {
-    TMetronom* owner = metronom();
-    owner->stopTimers();
+    TMetronom& owner = metronom();
+    owner.stopTimers();
 
-    FileDialogOptions options = owner->OpenDialog1;
+    FileDialogOptions options = owner.OpenDialog1;
     options.initialDir = programFolder();
     options.fileName = defaultFile();
     const std::optional<FileChoice> choice = services().dialogs().openFile(this, options);
@@ -162,16 +167,16 @@ void TFormMetronomSet::ButtonLoadClick()
     const QList<rhythm::Row> rows = rhythm::fromLines(lines);
     for (int row = 0; row < rhythm::kRows; ++row) {
         const rhythm::Row loaded = row < rows.size() ? rows[row] : rhythm::Row();
-        owner->setCell(0, row, loaded.interval);
-        owner->setCell(1, row, loaded.beeps);
+        owner.setCell(0, row, loaded.interval);
+        owner.setCell(1, row, loaded.beeps);
     }
-    owner->startTimers();
+    owner.startTimers();
 }
 
 void TFormMetronomSet::ButtonUnLoadClick()
 {
-    TMetronom* owner = metronom();
-    FileDialogOptions options = owner->SaveDialog1;
+    const TMetronom& owner = metronom();
+    FileDialogOptions options = owner.SaveDialog1;
     options.initialDir = programFolder();
     options.fileName = defaultFile();
     const std::optional<FileChoice> choice = services().dialogs().saveFile(this, options);
@@ -180,15 +185,16 @@ void TFormMetronomSet::ButtonUnLoadClick()
 
     QList<rhythm::Row> rows;
     for (int row = 0; row < rhythm::kRows; ++row)
-        rows.append({owner->cell(0, row), owner->cell(1, row)});
+        rows.append({owner.cell(0, row), owner.cell(1, row)});
     writeLines(choice->path, rhythm::toLines(rows));
 }
 
 void TFormMetronomSet::ButtonOKClick()
 {
+    TMetronom& owner = metronom();
     m_speedUp = Edit1->text();
     m_slowDown = Edit2->text();
-    metronom()->setPerSecondChange(fieldValue(m_speedUp) - fieldValue(m_slowDown));
+    owner.setPerSecondChange(fieldValue(m_speedUp) - fieldValue(m_slowDown));
     close();
 }
 

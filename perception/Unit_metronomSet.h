@@ -40,7 +40,8 @@ public Q_SLOTS:
     void ButtonCancelClick();
 
 private:
-    TMetronom* metronom() const;
+    // The metronome this window sets; throws QorError when the roster has none.
+    TMetronom& metronom() const;
     QString defaultFile() const;
 
     // The texts of the two fields as last confirmed with OK.

@@ -54,3 +54,14 @@ int StrToIntDef(const QString& text, int fallback)
 {
     return parseInteger(text).value_or(fallback);
 }
+
+QString trimControls(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlankOrControl(text.at(begin)))
+        ++begin;
+    while (end > begin && isBlankOrControl(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}

@@ -12,3 +12,12 @@ std::optional<int> parseInteger(const QString& text);
 int StrToInt(const QString& text);
 
 int StrToIntDef(const QString& text, int fallback);
+
+// Blanks and control characters (U+0000 to U+0020): what the trainers trim from texts.
+inline bool isBlankOrControl(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
+
+// The text without blanks and control characters at both ends.
+QString trimControls(const QString& text);

@@ -2,9 +2,6 @@
 
 #include "platform/RichTextBox.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace {
 constexpr int kMargin = 2;
 constexpr QSize kClientSize(598, 384);
@@ -26,8 +23,7 @@ TFormHelp::TFormHelp(Services& services) : QorForm(services, QStringLiteral("For
 void TFormHelp::FormCreate()
 {
     Editor->setGeometry(rect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void TFormHelp::FormActivate()

@@ -49,6 +49,12 @@ void QorForm::placeFullScreen()
     setGeometry(screen ? screen->geometry() : QRect(0, 0, 1024, 768));
 }
 
+void QorForm::centreOnScreen()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
 void QorForm::showModeless()
 {
     QWidget* modal = QApplication::activeModalWidget();

@@ -66,6 +66,8 @@ public:
 
     // Place the window at (0, 0) with the size of the screen.
     void placeFullScreen();
+    // Place the window in the middle of the screen's work area, as the settings and help windows stand.
+    void centreOnScreen();
     // Shows the window modelessly, raised and active. A window shown while another runs modally would be blocked
     // by it (a trainer opened from the menu shows its help or settings this way), so it becomes transient for
     // that modal window.

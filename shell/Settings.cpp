@@ -8,11 +8,9 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 TFormSettings::TFormSettings(Services& services) : QorForm(services, QStringLiteral("FormSettings"))
 {
@@ -104,8 +102,7 @@ void TFormSettings::FormCreate()
 void TFormSettings::showEvent(QShowEvent* event)
 {
     QorForm::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen();
 }
 
 void TFormSettings::Small()

@@ -5,10 +5,12 @@
 #include "platform/Cp1251.h"
 #include "platform/RichTextBox.h"
 #include "platform/UpDown.h"
+#include "shell/FormParts.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
@@ -73,6 +75,8 @@ private Q_SLOTS:
                                        << "one two three";
         QTest::addRow("everything at once") << "a\t\tb \r\n c  d\te"
                                             << "a b c d e";
+        QTest::addRow("other controls without a break stay") << "a \x01  b"
+                                                             << "a \x01 b";
     }
 
     void normalisePhrase()
@@ -96,6 +100,8 @@ private Q_SLOTS:
         QTest::addRow("on a blank: the words after it") << text << 8 << 2 << "three" << 8;
         QTest::addRow("runs to the end of the text") << text << 15 << 5 << "four" << 14;
         QTest::addRow("line break is not a blank") << QStringLiteral("ab cd\r\nef gh") << 4 << 1 << "cd\r\nef" << 3;
+        QTest::addRow("a text without blanks is cut")
+            << QString(5000, QLatin1Char('x')) << 2500 << 1 << QString(kMaxPhraseLength, QLatin1Char('x')) << 0;
     }
 
     void phraseAt()
@@ -208,6 +214,32 @@ private Q_SLOTS:
                  12);
         QCOMPARE(world.settings.ReadInteger(QStringLiteral("Speed_FindWord"), QStringLiteral("Panel2Width"), 0), 120);
         QVERIFY(QFile::exists(world.path(QStringLiteral("localization/FormFindWord"))));
+    }
+
+    void layout_storedPanelWidthLeavesTheTextItsRoom_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("kept");
+        QTest::addRow("ordinary width kept") << 200 << true;
+        QTest::addRow("too wide for the window") << 5000 << false;
+        QTest::addRow("near INT_MAX") << 2000000000 << false;
+    }
+
+    void layout_storedPanelWidthLeavesTheTextItsRoom()
+    {
+        QFETCH(int, stored);
+        QFETCH(bool, kept);
+        TestWorld world;
+        world.settings.WriteInteger(QStringLiteral("Speed_FindWord"), QStringLiteral("Panel2Width"), stored);
+        TFormFindWord* window = makeWindow(world);
+        const int most = (window->width() - window->Splitter1->handleWidth() - kMinSplitMiddle) / 2;
+        QCOMPARE(window->Panel2->width(), kept ? stored : most);
+        QCOMPARE(window->Panel1->width(), window->Panel2->width());
+        QCOMPARE(window->editor->width(),
+                 window->width() - 2 * window->Panel2->width() - window->Splitter1->handleWidth());
+        window->FormDestroy();
+        QCOMPARE(world.settings.ReadInteger(QStringLiteral("Speed_FindWord"), QStringLiteral("Panel2Width"), 0),
+                 window->Panel2->width());
     }
 
     void upDown_arrowsMoveAndRefreshTheLabel()
@@ -396,6 +428,53 @@ private Q_SLOTS:
         for (int i = 0; i < 65; ++i)
             window->TimerSecTimer();
         QCOMPARE(window->LabelTime->text(), QStringLiteral("Time: 1min. 5 sec."));
+    }
+
+    void closing_everyWayLeavesTheExerciseOnce_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addRow("Exit") << "exit";
+        QTest::addRow("Escape") << "escape";
+        QTest::addRow("reject()") << "reject";
+        QTest::addRow("close box") << "close";
+    }
+
+    void closing_everyWayLeavesTheExerciseOnce()
+    {
+        QFETCH(QString, way);
+        TestWorld world;
+        TFormFindWord* window = makeWindow(world);
+        auto* help = new HelpStub(world.services);
+        world.roster.add(help);
+        window->show();
+        openText(world, window);
+        window->ButtonHelpClick();
+        window->UpDown1->setPosition(1);
+        for (int draw = 0; draw < 100 && window->foundCount() < 1; ++draw) {
+            window->ButtonNextClick();
+            const QString text = window->editor->text();
+            window->editorMouseUp(pointAfter(window, boxPositionOfTextOffset(text, window->promptStart()) + 1));
+        }
+        QCOMPARE(window->foundCount(), 1);
+        for (int i = 0; i < 65; ++i)
+            window->TimerSecTimer();
+        window->ButtonNextClick();
+        QVERIFY(window->TimerSec->isActive() && window->TimerPrompt->isActive());
+        QVERIFY(help->isVisible());
+
+        if (way == QLatin1String("exit"))
+            window->ButtonClose->click();
+        else if (way == QLatin1String("escape"))
+            QTest::keyClick(window, Qt::Key_Escape);
+        else if (way == QLatin1String("reject"))
+            window->reject();
+        else
+            window->close();
+
+        QVERIFY(!window->isVisible());
+        QVERIFY(!window->TimerSec->isActive() && !window->TimerPrompt->isActive());
+        QVERIFY(!help->isVisible());
+        QCOMPARE(world.readFile(QStringLiteral("bin/FindWord.txt")), QByteArray("1, 65\r\n"));
     }
 
     void exit_writesTheResultsLineEachTime()

@@ -4,6 +4,7 @@
 #include "perception/ReaSet.h"
 #include "perception/Spead.h"
 #include "platform/Cp1251.h"
+#include "platform/Fonts.h"
 #include "platform/RichTextBox.h"
 #include "platform/SpinEdit.h"
 
@@ -158,6 +159,50 @@ private Q_SLOTS:
         QCOMPARE(r.stored("label1_Font_Height"), -18);
         // Written at closing only.
         QCOMPARE(r.stored("WindowWidt"), -9999);
+    }
+
+    void settings_badStoredValuesAreKeptSane_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("showTime");
+        QTest::addColumn<int>("echoWidth");
+        QTest::addColumn<int>("fontPixels");
+        QTest::addRow("show time 0") << "TimeShow"
+                                     << "0" << kMinShowTime << 300 << 18;
+        QTest::addRow("negative show time") << "TimeShow"
+                                            << "-500" << kMinShowTime << 300 << 18;
+        QTest::addRow("show time below the floor") << "TimeShow"
+                                                   << "10" << kMinShowTime << 300 << 18;
+        QTest::addRow("echo width INT_MIN") << "WindowWidt"
+                                            << "-2147483648" << 300 << 6 << 18;
+        QTest::addRow("echo width INT_MAX") << "WindowWidt"
+                                            << "2147483647" << 300 << QWIDGETSIZE_MAX << 18;
+        QTest::addRow("font height INT_MIN") << "label1_Font_Height"
+                                             << "-2147483648" << 300 << 300 << kMaxFontPixels;
+        QTest::addRow("font height INT_MAX") << "label1_Font_Height"
+                                             << "2147483647" << 300 << 300 << kMaxFontPixels;
+    }
+
+    void settings_badStoredValuesAreKeptSane()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(int, showTime);
+        QFETCH(int, echoWidth);
+        QFETCH(int, fontPixels);
+        Reader r("text", {{key, value}});
+        QCOMPARE(r.read->showTime, showTime);
+        QCOMPARE(r.read->TimerShow->interval(), showTime);
+        QCOMPARE(r.read->echoWidth, echoWidth);
+        QCOMPARE(r.read->Panel11->width(), echoWidth);
+        QCOMPARE(r.read->Panel11->x(), (r.read->width() - echoWidth) / 2);
+        QCOMPARE(r.read->Label1->font().pixelSize(), fontPixels);
+
+        // The frame timer never runs faster than the floor, whatever it is given.
+        r.read->showTime = 0;
+        r.read->Go();
+        QCOMPARE(r.read->TimerShow->interval(), kMinShowTime);
     }
 
     void quitting_writesThePhraseFiles()

@@ -54,24 +54,6 @@ private Q_SLOTS:
         QCOMPARE(frames.join(QLatin1Char(' ')).simplified(), text.simplified());
     }
 
-    void trimControls_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("trimmed");
-        QTest::addRow("blanks and controls") << "\r\n\t a b \x01\r\n"
-                                             << "a b";
-        QTest::addRow("no-break space stays") << QStringLiteral("\u00A0a\u00A0") << QStringLiteral("\u00A0a\u00A0");
-        QTest::addRow("all blank") << " \r\n "
-                                   << "";
-    }
-
-    void trimControls()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, trimmed);
-        QCOMPARE(::trimControls(text), trimmed);
-    }
-
     void holdsTwice_data()
     {
         QTest::addColumn<QString>("frame");

@@ -6,13 +6,16 @@
 #include "perception/KartoTask.h"
 #include "platform/RichTextBox.h"
 #include "platform/TextFiles.h"
+#include "shell/FormParts.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTimer>
+#include <climits>
 
 Q_DECLARE_METATYPE(KartoDifficulty)
 
@@ -396,6 +399,44 @@ private Q_SLOTS:
         QCOMPARE(world.readFile(QStringLiteral("bin/results_karto.txt")), QByteArray("37,1,2,\r\n"));
     }
 
+    void closing_everyWayLeavesTheExercise_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addRow("Exit") << "exit";
+        QTest::addRow("Escape") << "escape";
+        QTest::addRow("reject()") << "reject";
+        QTest::addRow("close box") << "close";
+    }
+
+    void closing_everyWayLeavesTheExercise()
+    {
+        QFETCH(QString, way);
+        TestWorld world;
+        TFormKarto* karto = makeTrainer(world);
+        karto->show();
+        karto->New();
+        karto->TimerTask->start();
+        karto->TimerPro->start();
+        karto->ButtonPouseClick();
+        karto->ButtonPouseClick();
+        QVERIFY(karto->timerSek->isActive());
+        QVERIFY(karto->Memo->isVisible() && !karto->Editor1->isVisible());
+
+        if (way == QLatin1String("exit"))
+            karto->ButtonEnd->click();
+        else if (way == QLatin1String("escape"))
+            QTest::keyClick(karto, Qt::Key_Escape);
+        else if (way == QLatin1String("reject"))
+            karto->reject();
+        else
+            karto->close();
+
+        QVERIFY(!karto->isVisible());
+        QVERIFY(!karto->TimerTask->isActive() && !karto->TimerPro->isActive() && !karto->timerSek->isActive());
+        QVERIFY(!karto->Memo->isVisibleTo(karto));
+        QVERIFY(karto->Editor1->isVisibleTo(karto));
+    }
+
     void results_stillWrittenAfterTheWindowWasLeft()
     {
         TestWorld world;
@@ -430,6 +471,15 @@ private Q_SLOTS:
         QTest::addRow("target at least 1") << KartoDifficulty{5, -3, 0, 0} << 5 << 5 << 1 << 1 << false;
         QTest::addRow("total at least 1") << KartoDifficulty{1, 1, 100, 0} << 1 << 1 << 1 << 1 << true;
         QTest::addRow("bars below 100 stay") << KartoDifficulty{10, 5, 96, 90} << 10 << 10 << 5 << 5 << false;
+        QTest::addRow("target near INT_MAX stops at the field's cells")
+            << KartoDifficulty{20, INT_MAX - 1, 0, 0} << 20 << 20 << kFieldBlanks << kFieldBlanks << false;
+        QTest::addRow("target INT_MAX made harder")
+            << KartoDifficulty{20, INT_MAX, 0, 100} << 20 << 20 << kFieldBlanks << kFieldBlanks << true;
+        QTest::addRow("target INT_MIN made easier")
+            << KartoDifficulty{20, INT_MIN, 100, 0} << 15 << 19 << 1 << 1 << true;
+        QTest::addRow("total INT_MAX made harder")
+            << KartoDifficulty{INT_MAX, 5, 0, 100} << 20 << 20 << 6 << 15 << true;
+        QTest::addRow("total INT_MIN made easier") << KartoDifficulty{INT_MIN, 5, 100, 0} << 1 << 1 << 1 << 4 << true;
     }
 
     void difficultyStep()
@@ -460,6 +510,20 @@ private Q_SLOTS:
         karto->TimerProTimer();
         QCOMPARE(karto->Slov, 20);
         QCOMPARE(karto->SlovWrong, 10);
+    }
+
+    void new_storedLimitsFarBelowOneDrawOneLetter()
+    {
+        TestWorld world;
+        const QString lowest = QString::number(INT_MIN);
+        world.settings.WriteString(QStringLiteral("Speed_karkochki"), QStringLiteral("Slov"), lowest);
+        world.settings.WriteString(QStringLiteral("Speed_karkochki"), QStringLiteral("SlovWrong"), lowest);
+        TFormKarto* karto = makeTrainer(world);
+        QCOMPARE(karto->SlovWrong, INT_MIN);
+        karto->New();
+        QVERIFY(world.dialogs.messages().isEmpty());
+        QCOMPARE(karto->rightCount(), 1);
+        QCOMPARE(lettersIn(karto->fieldText()), 1);
     }
 
     void stopwatch_fillsTheSlowBarAndShowsItsTime()
@@ -500,6 +564,18 @@ private Q_SLOTS:
         QCOMPARE(world.settings.ReadString(QStringLiteral("Speed_karkochki"), QStringLiteral("Slov"), {}),
                  QStringLiteral("12"));
         QVERIFY(QFile::exists(world.path(QStringLiteral("localization/FormKarto"))));
+    }
+
+    void layout_draggedSplitterLeavesTheFieldItsRoom()
+    {
+        TestWorld world;
+        TFormKarto* karto = makeTrainer(world);
+        Q_EMIT karto->Splitter1->splitterMoved(100000, 1);
+        const int most = (karto->width() - karto->Splitter1->handleWidth() - kMinSplitMiddle) / 2;
+        QCOMPARE(karto->PanelLeft->width(), most);
+        QCOMPARE(karto->PanelRight->width(), most);
+        QCOMPARE(karto->PanelMiddle->width(), karto->width() - 2 * most - karto->Splitter1->handleWidth());
+        QCOMPARE(karto->Memo->width(), karto->PanelMiddle->width());
     }
 
     void help_showsTheTrainersHelpFile()

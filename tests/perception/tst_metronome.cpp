@@ -15,9 +15,10 @@ namespace {
 
 struct Fixture
 {
-    Fixture()
+    explicit Fixture(bool withHelp = true)
     {
-        world.install(QStringLiteral("help/helpMetronom.rtf"), QStringLiteral("help/helpMetronom.rtf"));
+        if (withHelp)
+            world.install(QStringLiteral("help/helpMetronom.rtf"), QStringLiteral("help/helpMetronom.rtf"));
         metronom = world.create<TMetronom>();
         settings = world.create<TFormMetronomSet>();
         help = world.create<HelpStub>();
@@ -101,6 +102,7 @@ private Q_SLOTS:
     void keys_editSelectedCell_data();
     void keys_editSelectedCell();
     void defalt_restoresRowsZeroToEightAndStops();
+    void exit_stopsAndShowsIntroAgain_data();
     void exit_stopsAndShowsIntroAgain();
     void help_enabledByFirstStart();
 
@@ -117,6 +119,7 @@ private Q_SLOTS:
     void settingsFields_changeEveryIntervalEachSecondOnOk();
     void settingsFields_cancelKeepsChangeInEffect();
     void settingsFields_acceptOnlyDigits();
+    void settingsWithoutMetronome_reportEveryButton();
 };
 
 void TestMetronome::cellNumbers_data()
@@ -377,9 +380,19 @@ void TestMetronome::defalt_restoresRowsZeroToEightAndStops()
     QCOMPARE(f.metronom->Editor->text().count(QLatin1String("www.qor-reader.example")), 1);
 }
 
+void TestMetronome::exit_stopsAndShowsIntroAgain_data()
+{
+    QTest::addColumn<bool>("withHelp");
+    QTest::addRow("help file: the intro shows again") << true;
+    // The box would hold only the credits, over the table.
+    QTest::addRow("no help file: no intro") << false;
+}
+
 void TestMetronome::exit_stopsAndShowsIntroAgain()
 {
-    Fixture f;
+    QFETCH(bool, withHelp);
+    Fixture f(withHelp);
+    QCOMPARE(f.metronom->Editor->isHidden(), !withHelp);
     f.metronom->show();
     f.metronom->Start1Click();
     f.metronom->setCell(0, 2, QStringLiteral("123"));
@@ -387,7 +400,7 @@ void TestMetronome::exit_stopsAndShowsIntroAgain()
     QVERIFY(!f.metronom->isVisible());
     QVERIFY(!f.metronom->Timer1->isActive());
     QVERIFY(!f.metronom->TimerSec->isActive());
-    QVERIFY(!f.metronom->Editor->isHidden());
+    QCOMPARE(f.metronom->Editor->isHidden(), !withHelp);
     QCOMPARE(f.metronom->cell(0, 2), QStringLiteral("123"));
 }
 
@@ -566,6 +579,19 @@ void TestMetronome::settingsFields_acceptOnlyDigits()
     QCOMPARE(f.settings->Edit1->text(), QStringLiteral("123"));
     QTest::keyClick(f.settings->Edit1, Qt::Key_Backspace);
     QCOMPARE(f.settings->Edit1->text(), QStringLiteral("12"));
+}
+
+void TestMetronome::settingsWithoutMetronome_reportEveryButton()
+{
+    TestWorld world;
+    auto* settings = world.create<TFormMetronomSet>();
+    for (QPushButton* button : {settings->ButtonLoad, settings->ButtonUnLoad, settings->ButtonOK}) {
+        world.dialogs.clear();
+        button->click();
+        QCOMPARE(world.dialogs.shown.size(), 1);
+        QCOMPARE(world.dialogs.shown.last().kind, QStringLiteral("error"));
+        QCOMPARE(world.dialogs.shown.last().text, QStringLiteral("The metronome window is missing."));
+    }
 }
 
 QTEST_MAIN(TestMetronome)

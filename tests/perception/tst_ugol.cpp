@@ -105,7 +105,7 @@ void TestUgol::usablePair_data()
     QTest::addRow("library shorter") << "ab"
                                      << "111" << false;
     QTest::addRow("library longer") << "abcd"
-                                    << "111" << false;
+                                    << "111" << true;
     QTest::addRow("letter in mask") << "abc"
                                     << "1a1" << false;
     QTest::addRow("blank in mask") << "abc"

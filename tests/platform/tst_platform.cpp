@@ -132,6 +132,24 @@ private Q_SLOTS:
         }
     }
 
+    void trimControls_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("trimmed");
+        QTest::addRow("blanks and controls") << "\r\n\t a b \x01\r\n"
+                                             << "a b";
+        QTest::addRow("no-break space stays") << QStringLiteral("\u00A0a\u00A0") << QStringLiteral("\u00A0a\u00A0");
+        QTest::addRow("all blank") << " \r\n "
+                                   << "";
+    }
+
+    void trimControls()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, trimmed);
+        QCOMPARE(::trimControls(text), trimmed);
+    }
+
     void guard_showsTheErrorAndGoesOn()
     {
         ScriptedDialogs dialogs;
