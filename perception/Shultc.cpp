@@ -137,7 +137,6 @@ void TFormShultz::FormCreate()
     ButtonEnd->setText(LookupPhrase(QStringLiteral("Exit")));
     ButtonStat->setText(LookupPhrase(QStringLiteral("Statistic")));
     appendCredits(Editor);
-    Editor->moveCursor(QTextCursor::Start);
 }
 
 void TFormShultz::FormDestroy()

@@ -265,7 +265,6 @@ void TFormRead::FormCreate()
     LabelTime->adjustSize();
 
     appendCredits(Editor);
-    Editor->moveCursor(QTextCursor::Start);
 
     OpenDialog1.initialDir = installRoot() + QStringLiteral("help") + QDir::separator();
 }

@@ -158,7 +158,6 @@ void TFormUgol::FormCreate()
         Editor->loadFile(help);
     }
     appendCredits(Editor);
-    Editor->moveCursor(QTextCursor::Start);
 }
 
 void TFormUgol::FormDestroy()

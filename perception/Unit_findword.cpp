@@ -183,7 +183,6 @@ void TFormFindWord::FormCreate()
     if (QFileInfo::exists(help))
         editor->loadFile(help);
     appendCredits(editor);
-    editor->moveCursor(QTextCursor::Start);
     refreshLables();
 }
 

@@ -157,7 +157,6 @@ void TMetronom::FormCreate()
     loadPhraseList();
     setCaptions();
     appendCredits(Editor);
-    Editor->moveCursor(QTextCursor::Start);
 }
 
 void TMetronom::setCaptions()

@@ -72,6 +72,8 @@ void QorForm::appendCredits(RichTextBox* editor)
     editor->addLine(QString());
     editor->addLine(LookupPhrase(QStringLiteral("Qor speed-reading trainer. Made by the Qor team.")));
     editor->addLine(LookupPhrase(QStringLiteral("www.qor-reader.example")));
+    // The intro text is read from its beginning.
+    editor->moveCursor(QTextCursor::Start);
 }
 
 void QorForm::showHelp(const QString& helpFile)

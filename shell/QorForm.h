@@ -74,7 +74,8 @@ public:
     void showModeless();
     // Shows the shared help window with a help file (a full path).
     void showHelp(const QString& helpFile);
-    // Append two empty lines, the author credit and the web address, each through LookupPhrase.
+    // Append two empty lines, the author credit and the web address, each through LookupPhrase; the text then
+    // shows from its beginning.
     void appendCredits(RichTextBox* editor);
 
     // Runs a handler inside the guard: an error becomes an error box and the window stays usable.
