@@ -138,11 +138,8 @@ void TFormMenue::dispatch(const QString& command, const QString& args)
             openModal(window);
             break;
         case Opening::Modeless:
-            if (window) {
-                window->show();
-                window->raise();
-                window->activateWindow();
-            }
+            if (window)
+                window->showModeless();
             break;
         case Opening::Indexer:
             if (window) {
